@@ -41,6 +41,8 @@
 #                   the project) owns a window for the whole session with stdio on /dev/null.
 #  * GUI state      Cursor, focus and capture are shared by every process of one wineserver, so
 #                   GUI tests run serially (ctest without -j).
+#  * Paths        A Windows program reads "/tmp/x" as C:\tmp\x; Unix paths handed to one go
+#                   through wexo_winpath, which names them on drive Z: (Wine maps Z: to /).
 #  * Noise          The Debian wrapper may print "it looks like wine32 is missing" and wineboot
 #                   may fail to find syswow64\rundll32.exe: both are harmless on a 64-bit prefix.
 
@@ -60,6 +62,13 @@ wexo_wine_env() {
     if [ "$mode" = headless ]; then
         unset DISPLAY WAYLAND_DISPLAY
     fi
+}
+
+# wexo_winpath PATH: the Windows name of a Unix path, for arguments of Windows programs.
+wexo_winpath() {
+    local abs
+    abs=$(realpath -m "$1")
+    printf 'Z:%s\n' "${abs//\//\\}"
 }
 
 # wexo_wineserver_socket: where the wineserver of $WINEPREFIX listens (wine derives the folder

@@ -1,0 +1,48 @@
+// Scenes.cpp - the showcase's scenes: one function each, listed in the table at the end.
+#include "Scenes.h"
+#include "MainFrm.h"
+
+namespace
+{
+// every scene starts from the same frame size, so screenshots are comparable run to run
+const int nSceneWidth = 800;
+const int nSceneHeight = 600;
+
+void ResetFrame(CMainFrame* pFrame)
+{
+    if (pFrame->IsIconic() || pFrame->IsZoomed())
+        pFrame->ShowWindow(SW_RESTORE);
+    pFrame->SetWindowPos(NULL, 0, 0, nSceneWidth, nSceneHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    pFrame->GetDrawingView().ResetDrawing();
+}
+
+// The application as it starts: an empty drawing with grid and axes.
+BOOL SceneMain(CMainFrame* pFrame)
+{
+    ResetFrame(pFrame);
+    return TRUE;
+}
+
+const SHOWCASE_SCENE s_scenes[] =
+{
+    { "main", "Main window with an empty drawing", SceneMain },
+};
+}
+
+const SHOWCASE_SCENE* GetShowcaseScenes(int* pnCount)
+{
+    *pnCount = (int)(sizeof(s_scenes) / sizeof(s_scenes[0]));
+    return s_scenes;
+}
+
+const SHOWCASE_SCENE* FindShowcaseScene(LPCSTR lpszName)
+{
+    int nCount = 0;
+    const SHOWCASE_SCENE* pScenes = GetShowcaseScenes(&nCount);
+    for (int i = 0; i < nCount; i++)
+    {
+        if (lstrcmpiA(pScenes[i].lpszName, lpszName) == 0)
+            return &pScenes[i];
+    }
+    return NULL;
+}

@@ -1,0 +1,17 @@
+// resource.h - identifiers of the showcase's resources (showcase.rc).
+#pragma once
+
+#define IDR_MAINFRAME       128
+
+// the framework's standard command identifiers
+#ifndef ID_APP_ABOUT
+#define ID_APP_ABOUT        0xE140
+#endif
+#ifndef ID_APP_EXIT
+#define ID_APP_EXIT         0xE141
+#endif
+
+// the showcase's own commands
+#define ID_FILE_NEWDRAWING  32771
+#define ID_VIEW_GRID        32772
+#define ID_VIEW_AXES        32773
