@@ -1058,3 +1058,5 @@ public:
 // Windows-message and GDI helpers used widely
 AFX_FX_API HBRUSH AFXAPI AfxGetHalftoneBrush();
 AFX_FX_API void AFXAPI AfxDeleteObject(HGDIOBJ* pObject);
+
+#include "afxctl_.h"   // CStatic, CButton, CEdit, CListBox, CComboBox, CScrollBar
