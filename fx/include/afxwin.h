@@ -106,6 +106,7 @@ struct AFX_CMDHANDLERINFO;
 #define FWS_ADDTOTITLE  0x00008000L
 #define FWS_PREFIXTITLE 0x00004000L
 #define FWS_SNAPTOBARS  0x00002000L
+#define AFX_WS_DEFAULT_VIEW (WS_CHILD | WS_VISIBLE | WS_BORDER)
 
 // CWnd::RepositionBars
 #define reposDefault 0
@@ -343,6 +344,13 @@ protected:
 public:
     static BOOL PASCAL DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSG pfn,
         void* pExtra, UINT_PTR nSig, AFX_CMDHANDLERINFO* pHandlerInfo);
+};
+
+// What WM_NOTIFY routing hands to ON_NOTIFY handlers through CCmdTarget::OnCmdMsg's pExtra.
+struct AFX_NOTIFY
+{
+    LRESULT* pResult;
+    NMHDR* pNMHDR;
 };
 
 // Finds the message-map entry for nMsg/nCode/nID in one map (not its bases).
@@ -699,6 +707,8 @@ public:
     LRESULT Default();
 
     WNDPROC m_pfnSuper;        // the window procedure this window had before the framework's
+    HWND m_hWndOwner;          // owner set with SetOwner (NULL: the parent is the owner)
+    virtual BOOL IsFrameWnd() const;
     static const AFX_MSGMAP* PASCAL GetThisMessageMap();
     virtual const AFX_MSGMAP* GetMessageMap() const;
     friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
@@ -796,7 +806,7 @@ public:
     void SetMessageText(UINT nID);
     virtual void GetMessageString(UINT nID, CString& rMessage) const;
     CWnd* GetMessageBar();
-    BOOL IsFrameWnd() const { return TRUE; }
+    virtual BOOL IsFrameWnd() const;
     void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible);
     void SetTitle(LPCSTR lpszTitle);
     CString GetTitle() const;
@@ -805,16 +815,13 @@ public:
     BOOL InModalState() const;
     void ShowOwnedWindows(BOOL bShow);
     virtual void DelayRecalcLayout(BOOL bNotify = TRUE);
-    void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
-    CControlBar* GetControlBar(UINT nID);
-    void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
-    BOOL OnBarCheck(UINT nID);
 
-    // control bars (the docking framework extends these in afxext.h / docking support)
+    // Control bars register here; showing, docking and floating them comes with the control-bar
+    // support of the framework (afxext.h).
     CPtrList m_listControlBars;
     void AddControlBar(CControlBar* pBar);
     void RemoveControlBar(CControlBar* pBar);
-    void* m_pFloatingFrameClass;   // CRuntimeClass* of the floating frame class (docking support)
+    CRuntimeClass* m_pFloatingFrameClass;
     CRect m_rectBorder;
     BOOL m_bAutoMenuEnable;        // disable menu items with no handler in the idle update
     int m_nIdleFlags;
@@ -859,7 +866,6 @@ protected:
     afx_msg LRESULT OnPopMessageString(WPARAM wParam, LPARAM lParam);
     afx_msg void OnEnterIdle(UINT nWhy, CWnd* pWho);
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
-    afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };
 
