@@ -6,6 +6,14 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+// winuser.h defines these as macros; CWnd has members of the same names.
+#ifdef GetNextWindow
+#undef GetNextWindow
+#endif
+#ifndef WM_CTLCOLOR
+#define WM_CTLCOLOR 0x0019
+#endif
+
 class CCmdTarget;
 class CCmdUI;
 class CWnd;

@@ -416,7 +416,6 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam)
         // menu or accelerator: a command that the update pass disables is not carried out
         if (nID == 0)
             return FALSE;
-        CCmdUI state;
         struct CTestCmdUI : public CCmdUI
         {
             BOOL m_bEnabled;
@@ -546,7 +545,8 @@ void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct)
 {
     if (lpDrawItemStruct->CtlType == ODT_MENU)
     {
-        CMenu* pMenu = CMenu::FromHandlePermanent((HMENU)lpDrawItemStruct->hwndItem);
+        CHandleMap* pMenuMap = afxMapHMENU();
+        CMenu* pMenu = pMenuMap != NULL ? (CMenu*)pMenuMap->LookupPermanent((HANDLE)lpDrawItemStruct->hwndItem) : NULL;
         if (pMenu != NULL)
         {
             pMenu->DrawItem(lpDrawItemStruct);

@@ -167,7 +167,7 @@ static HWND GetDescendantWindowImpl(HWND hWnd, int nID, BOOL bOnlyPerm)
         if (!bOnlyPerm || CWnd::FromHandlePermanent(hWndChild) != NULL)
             return hWndChild;
     }
-    for (hWndChild = ::GetTopWindow(hWnd); hWndChild != NULL; hWndChild = ::GetNextWindow(hWndChild, GW_HWNDNEXT))
+    for (hWndChild = ::GetTopWindow(hWnd); hWndChild != NULL; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
     {
         HWND hWndDeep = GetDescendantWindowImpl(hWndChild, nID, bOnlyPerm);
         if (hWndDeep != NULL)
@@ -183,7 +183,7 @@ CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
 
 static void SendToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm)
 {
-    for (HWND hWndChild = ::GetTopWindow(hWnd); hWndChild != NULL; hWndChild = ::GetNextWindow(hWndChild, GW_HWNDNEXT))
+    for (HWND hWndChild = ::GetTopWindow(hWnd); hWndChild != NULL; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
     {
         if (bOnlyPerm)
         {
@@ -402,7 +402,7 @@ void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nF
     layout.hDWP = (nFlags & reposQuery) ? NULL : ::BeginDeferWindowPos(8);
 
     // each bar takes its part of the rectangle in WM_SIZEPARENT and leaves the rest
-    for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != NULL; hWndChild = ::GetNextWindow(hWndChild, GW_HWNDNEXT))
+    for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != NULL; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
     {
         UINT_PTR nIDC = (UINT)::GetDlgCtrlID(hWndChild);
         CWnd* pWnd = CWnd::FromHandlePermanent(hWndChild);
