@@ -68,7 +68,6 @@ static BOOL ToWide(LPCSTR psz, WCHAR* pwsz, int nMax)
 
 BOOL AFXAPI AfxOleRegisterTypeLib(HINSTANCE hInstance, REFGUID tlid, LPCSTR pszFileName, LPCSTR pszHelpDir)
 {
-    (void)tlid;
     char szModule[MAX_PATH];
     DWORD n = ::GetModuleFileNameA(hInstance, szModule, MAX_PATH);
     if (n == 0 || n >= MAX_PATH)
@@ -91,6 +90,20 @@ BOOL AFXAPI AfxOleRegisterTypeLib(HINSTANCE hInstance, REFGUID tlid, LPCSTR pszF
     ITypeLib* pTypeLib = NULL;
     if (FAILED(::LoadTypeLib(wszPath, &pTypeLib)) || pTypeLib == NULL)
         return FALSE;
+
+    // a file of that name that holds another library is not registered in its place
+    TLIBATTR* pAttr = NULL;
+    BOOL bSameLibrary = FALSE;
+    if (SUCCEEDED(pTypeLib->GetLibAttr(&pAttr)) && pAttr != NULL)
+    {
+        bSameLibrary = IsEqualGUID(pAttr->guid, tlid);
+        pTypeLib->ReleaseTLibAttr(pAttr);
+    }
+    if (!bSameLibrary)
+    {
+        pTypeLib->Release();
+        return FALSE;
+    }
 
     // the help folder is the library's own folder unless given
     char szHelpDir[MAX_PATH];
