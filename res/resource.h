@@ -1,2 +1,25 @@
 // resource.h - identifiers of WEXOctrl.dll's own resources (WEXOctrl.rc).
 #pragma once
+
+// Colour model (colors/): colour-map menu cell images, the colour-map sort menu and its commands,
+// channel names of the colour sliders
+#define IDB_COLORMAP_MENUCELL       26046
+#define IDR_COLORMAP_POPUP          26033   // popup 0 full, popup 1 small
+#define ID_COLORMAP_SORT_RED        32781
+#define ID_COLORMAP_SORT_GREEN      32782
+#define ID_COLORMAP_SORT_BLUE       32783
+#define ID_COLORMAP_SORT_HUE        32784
+#define ID_COLORMAP_SORT_SATURATION 32785
+#define ID_COLORMAP_SORT_BRIGHTNESS 32786
+#define ID_COLORMAP_SORT_REVERSE    32787
+#define ID_COLORMAP_GROUP_GRAYSCALE 32788
+#define ID_COLORMAP_HEXADECIMAL     32789
+#define ID_COLORMAP_SORT_GRAYSCALE  32790
+#define ID_COLORMAP_ADVANCED_VIEW   1016
+#define IDS_COLOR_RED               61969
+#define IDS_COLOR_GREEN             61970
+#define IDS_COLOR_BLUE              61971
+#define IDS_COLOR_HUE               61972
+#define IDS_COLOR_SATURATION        61973
+#define IDS_COLOR_BRIGHTNESS        61974
+#define IDS_COLORMAP_MENU           61978
