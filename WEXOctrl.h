@@ -1,10 +1,15 @@
 // WEXOctrl.h - public header of the WEXOctrl user-interface controls library.
 //
-// A host includes this one header; it brings the framework layer the library is built on.
+// A host includes this one header; it brings the framework layer the library is built on and
+// declares everything the library exports.
 #pragma once
 #ifndef WEXOCTRL_H
 #define WEXOCTRL_H
 
 #include <afxwin.h>
+
+// the library's frame: registered messages, resource module, monitors, system colours
+#include "frame/UILMessages.h"
+#include "frame/UILFrame.h"
 
 #endif // WEXOCTRL_H
