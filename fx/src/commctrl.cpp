@@ -934,14 +934,15 @@ CString CListCtrl::GetItemText(int nItem, int nSubItem) const
     }
 }
 
+// Not every list view truncates within cchTextMax: the text comes through a buffer of its own
+// size and is cut here, so the caller's buffer is never overrun and always terminated.
 int CListCtrl::GetItemText(int nItem, int nSubItem, LPSTR lpszText, int nLen) const
 {
-    LVITEMA item;
-    memset(&item, 0, sizeof(item));
-    item.iSubItem = nSubItem;
-    item.cchTextMax = nLen;
-    item.pszText = lpszText;
-    return (int)Send(m_hWnd, LVM_GETITEMTEXTA, (WPARAM)nItem, (LPARAM)&item);
+    if (lpszText == NULL || nLen <= 0)
+        return 0;
+    CString str = GetItemText(nItem, nSubItem);
+    lstrcpynA(lpszText, str, nLen);
+    return lstrlenA(lpszText);
 }
 
 BOOL CListCtrl::SetItemText(int nItem, int nSubItem, LPCSTR lpszText)

@@ -216,9 +216,16 @@ UINT CMenu::GetMenuState(UINT nID, UINT nFlags) const
     return ::GetMenuState(m_hMenu, nID, nFlags);
 }
 
+// Some versions of user32 leave a truncated text unterminated; going through the full text
+// gives the documented result everywhere: at most nMaxCount - 1 characters and a terminator.
 int CMenu::GetMenuString(UINT nIDItem, LPSTR lpString, int nMaxCount, UINT nFlags) const
 {
-    return ::GetMenuStringA(m_hMenu, nIDItem, lpString, nMaxCount, nFlags);
+    if (lpString == NULL || nMaxCount <= 0)
+        return ::GetMenuStringA(m_hMenu, nIDItem, NULL, 0, nFlags);
+    CString str;
+    GetMenuString(nIDItem, str, nFlags);
+    lstrcpynA(lpString, str, nMaxCount);
+    return lstrlenA(lpString);
 }
 
 int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const
