@@ -8,7 +8,7 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$root/build
 jobs=2
-timeout=${WEXO_TEST_TIMEOUT:-120}
+timeout=120     # seconds per test
 
 "$root/scripts/setup.sh" "$build"
 
