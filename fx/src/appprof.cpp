@@ -57,10 +57,20 @@ HKEY CWinApp::GetSectionKey(LPCSTR lpszSection)
     return hSectionKey;
 }
 
+// Removes a key with everything below it.  RegDeleteTree with a subkey name removes the subkey
+// itself on some systems and only its contents on others, so the key is deleted afterwards too.
+static LONG DeleteKeyTree(HKEY hParentKey, LPCSTR lpszKeyName)
+{
+    LONG lResult = ::RegDeleteTreeA(hParentKey, lpszKeyName);
+    if (lResult != ERROR_SUCCESS)
+        return lResult;
+    lResult = ::RegDeleteKeyA(hParentKey, lpszKeyName);
+    return lResult == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : lResult;
+}
+
 BOOL CWinApp::DelRegTree(HKEY hParentKey, const CString& strKeyName)
 {
-    // RegDeleteTree with a subkey name removes the subkey itself as well
-    return ::RegDeleteTreeA(hParentKey, strKeyName) == ERROR_SUCCESS;
+    return DeleteKeyTree(hParentKey, strKeyName) == ERROR_SUCCESS;
 }
 
 UINT CWinApp::GetProfileInt(LPCSTR lpszSection, LPCSTR lpszEntry, int nDefault)
@@ -155,7 +165,7 @@ BOOL CWinApp::WriteProfileString(LPCSTR lpszSection, LPCSTR lpszEntry, LPCSTR lp
             HKEY hAppKey = GetAppRegistryKey();
             if (hAppKey == NULL)
                 return FALSE;
-            lResult = ::RegDeleteTreeA(hAppKey, lpszSection);
+            lResult = DeleteKeyTree(hAppKey, lpszSection);
             ::RegCloseKey(hAppKey);
             return lResult == ERROR_SUCCESS || lResult == ERROR_FILE_NOT_FOUND;
         }
