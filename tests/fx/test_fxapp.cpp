@@ -187,6 +187,7 @@ protected:
             if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_ALL_ACCESS, &hSoft) == ERROR_SUCCESS)
             {
                 ::RegDeleteTreeA(hSoft, m_pApp->m_pszRegistryKey);
+                ::RegDeleteKeyA(hSoft, m_pApp->m_pszRegistryKey);
                 ::RegCloseKey(hSoft);
             }
         }
