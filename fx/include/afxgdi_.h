@@ -529,6 +529,7 @@ public:
     BOOL operator!=(const CMenu& menu) const { return menu.m_hMenu != m_hMenu; }
 
     static CMenu* PASCAL FromHandle(HMENU hMenu);
+    static CMenu* PASCAL FromHandlePermanent(HMENU hMenu);
     static void PASCAL DeleteTempMap();
     BOOL Attach(HMENU hMenu);
     HMENU Detach();

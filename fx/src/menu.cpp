@@ -53,6 +53,14 @@ CMenu* PASCAL CMenu::FromHandle(HMENU hMenu)
     return static_cast<CMenu*>(afxMapHMENU(TRUE)->FromHandle(hMenu));
 }
 
+CMenu* PASCAL CMenu::FromHandlePermanent(HMENU hMenu)
+{
+    CHandleMap* pMap = afxMapHMENU(FALSE);
+    if (pMap == NULL || hMenu == NULL)
+        return NULL;
+    return static_cast<CMenu*>(pMap->LookupPermanent(hMenu));
+}
+
 void PASCAL CMenu::DeleteTempMap()
 {
     CHandleMap* pMap = afxMapHMENU(FALSE);

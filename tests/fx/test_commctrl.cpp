@@ -910,3 +910,83 @@ TEST(StandardControls, ButtonStaticAndScrollBar)
     check.DestroyWindow();
     AfxUnlockTempMaps();
 }
+
+/////////////////////////////////////////////////////////////////////////////
+// Owner-drawn controls: the parent's WM_DRAWITEM, WM_MEASUREITEM and WM_COMPAREITEM come back
+// to the control object
+
+namespace
+{
+class COwnerButton : public CButton
+{
+public:
+    int m_nDraws = 0;
+    UINT m_nCtlID = 0;
+    void DrawItem(LPDRAWITEMSTRUCT lpDIS) override
+    {
+        m_nDraws++;
+        m_nCtlID = lpDIS->CtlID;
+        ::FillRect(lpDIS->hDC, &lpDIS->rcItem, (HBRUSH)::GetStockObject(BLACK_BRUSH));
+    }
+};
+
+// Items are numbers kept as item data, sorted descending by the list's own comparison; each
+// item is as tall as its number.
+class CNumberList : public CListBox
+{
+public:
+    int m_nMeasured = 0;
+    int m_nCompared = 0;
+    void MeasureItem(LPMEASUREITEMSTRUCT lpMIS) override
+    {
+        m_nMeasured++;
+        lpMIS->itemHeight = (UINT)lpMIS->itemData;
+    }
+    int CompareItem(LPCOMPAREITEMSTRUCT lpCIS) override
+    {
+        m_nCompared++;
+        int a = (int)lpCIS->itemData1, b = (int)lpCIS->itemData2;
+        return a > b ? -1 : a < b ? 1 : 0;
+    }
+    void DrawItem(LPDRAWITEMSTRUCT) override {}
+};
+}
+
+TEST(OwnerDraw, ButtonDrawsItselfThroughReflection)
+{
+    AfxLockTempMaps();
+    CHostWnd host;
+    ASSERT_TRUE(host.CreateHost());
+    COwnerButton button;
+    ASSERT_TRUE(button.Create("", WS_VISIBLE | BS_OWNERDRAW, CRect(10, 10, 60, 40), &host, 77));
+    button.m_nDraws = 0;
+    ::InvalidateRect(button.m_hWnd, NULL, TRUE);
+    ::UpdateWindow(button.m_hWnd);
+    EXPECT_GE(button.m_nDraws, 1);
+    EXPECT_EQ(77u, button.m_nCtlID);
+    button.DestroyWindow();
+    AfxUnlockTempMaps();
+}
+
+TEST(OwnerDraw, ListBoxMeasuresAndSortsItsItems)
+{
+    AfxLockTempMaps();
+    CHostWnd host;
+    ASSERT_TRUE(host.CreateHost());
+    CNumberList list;
+    ASSERT_TRUE(list.Create(WS_VISIBLE | LBS_OWNERDRAWVARIABLE | LBS_SORT, CRect(0, 0, 100, 200),
+        &host, 78));
+    list.AddString((LPCSTR)(DWORD_PTR)14);
+    list.AddString((LPCSTR)(DWORD_PTR)30);
+    list.AddString((LPCSTR)(DWORD_PTR)22);
+    ASSERT_EQ(3, list.GetCount());
+    EXPECT_GE(list.m_nMeasured, 3);
+    EXPECT_GE(list.m_nCompared, 1);
+    EXPECT_EQ((DWORD_PTR)30, list.GetItemData(0));
+    EXPECT_EQ((DWORD_PTR)22, list.GetItemData(1));
+    EXPECT_EQ((DWORD_PTR)14, list.GetItemData(2));
+    EXPECT_EQ(30, list.GetItemHeight(0));
+    EXPECT_EQ(14, list.GetItemHeight(2));
+    list.DestroyWindow();
+    AfxUnlockTempMaps();
+}

@@ -140,6 +140,7 @@ TEST(GdiHandleMaps, OwnerIsFoundByItsHandleAndFreesItOnDestruction)
         EXPECT_EQ(&pen, CPen::FromHandle((HPEN)hPen));
         EXPECT_EQ(&dc, CDC::FromHandle(hDC));
         EXPECT_EQ(&menu, CMenu::FromHandle(hMenu));
+        EXPECT_EQ(&menu, CMenu::FromHandlePermanent(hMenu));
         EXPECT_EQ(hPen, (HGDIOBJ)(HPEN)pen);
         EXPECT_EQ(hDC, (HDC)dc);
         EXPECT_EQ(hMenu, (HMENU)menu);
