@@ -7,3 +7,5 @@ set_target_properties(fxtest_ext PROPERTIES PREFIX "")
 add_dependencies(test_fx fxtest_ext)
 # the test program's own strings (the application's module in the resource chain)
 target_sources(test_fx PRIVATE ${CMAKE_CURRENT_LIST_DIR}/fxtest_app.rc)
+# the GDI and control tests' bitmap and menu resources
+target_sources(test_fx PRIVATE ${CMAKE_CURRENT_LIST_DIR}/gdi_test.rc)

@@ -2,6 +2,7 @@
 // each on a real control window.
 #include <afxcmn.h>
 #include <gtest/gtest.h>
+#include "gdi_test_res.h"
 #include <string>
 #include <vector>
 
@@ -114,6 +115,31 @@ TEST(ImageList, MaskColourMakesDrawTransparent)
         ILD_TRANSPARENT));
     EXPECT_EQ(clrBlue, ex.m_dc.GetPixel(4, 4));
     EXPECT_EQ(clrWhite, ex.m_dc.GetPixel(1, 1));
+}
+
+TEST(ImageList, CreateFromABitmapResourceWithAMaskColour)
+{
+    CImageList images;
+    ASSERT_TRUE(images.Create(IDB_GDITEST_STRIP, 8, 1, clrMagenta));
+    ASSERT_EQ(2, images.GetImageCount());
+    int cx = 0, cy = 0;
+    images.GetIconSize(cx, cy);
+    EXPECT_EQ(8, cx);
+    EXPECT_EQ(8, cy);
+
+    CCanvas target(20, 10);
+    ASSERT_TRUE(target.IsValid());
+    EXPECT_TRUE(images.Draw(&target.m_dc, 0, CPoint(0, 0), ILD_TRANSPARENT));
+    EXPECT_TRUE(images.Draw(&target.m_dc, 1, CPoint(10, 0), ILD_TRANSPARENT));
+    EXPECT_EQ(clrWhite, target.m_dc.GetPixel(0, 0));
+    EXPECT_EQ(clrGreen, target.m_dc.GetPixel(2, 2));
+    EXPECT_EQ(clrWhite, target.m_dc.GetPixel(6, 6));
+    EXPECT_EQ(clrBlue, target.m_dc.GetPixel(15, 5));
+    EXPECT_EQ(clrWhite, target.m_dc.GetPixel(17, 2));
+
+    CImageList missing;
+    EXPECT_FALSE(missing.Create(IDB_GDITEST_STRIP + 999, 8, 1, clrMagenta));
+    EXPECT_TRUE(missing.m_hImageList == NULL);
 }
 
 TEST(ImageList, InfoSizesAndEditing)

@@ -863,3 +863,79 @@ TEST(Menu, LoadMenuIndirectAndEquality)
     EXPECT_TRUE(*pSub != menu);
     AfxUnlockTempMaps();
 }
+
+/////////////////////////////////////////////////////////////////////////////
+// Loading from the resource chain (the test program's own resources, gdi_test.rc)
+
+#include "gdi_test_res.h"
+
+TEST(GdiResources, BitmapsLoadFromTheResourceChain)
+{
+    CBitmap strip;
+    ASSERT_TRUE(strip.LoadBitmap(IDB_GDITEST_STRIP));
+    BITMAP bm;
+    ASSERT_EQ((int)sizeof(bm), strip.GetBitmap(&bm));
+    EXPECT_EQ(16, bm.bmWidth);
+    EXPECT_EQ(8, bm.bmHeight);
+
+    CCanvas canvas(16, 8);
+    ASSERT_TRUE(canvas.IsValid());
+    CDC src;
+    ASSERT_TRUE(src.CreateCompatibleDC(&canvas.m_dc));
+    CBitmap* pOld = src.SelectObject(&strip);
+    canvas.m_dc.BitBlt(0, 0, 16, 8, &src, 0, 0, SRCCOPY);
+    src.SelectObject(pOld);
+    EXPECT_EQ(RGB(255, 0, 255), canvas.Pixel(0, 0));
+    EXPECT_EQ(clrGreen, canvas.Pixel(3, 3));
+    EXPECT_EQ(clrBlue, canvas.Pixel(11, 4));
+
+    CBitmap missing;
+    EXPECT_FALSE(missing.LoadBitmap(IDB_GDITEST_STRIP + 999));
+    EXPECT_TRUE(missing.m_hObject == NULL);
+    EXPECT_FALSE(missing.LoadBitmap("NO_SUCH_BITMAP"));
+
+    CBitmap oem;
+    const UINT nOemCheckMark = 32760;       // OBM_CHECK, declared only with OEMRESOURCE
+    EXPECT_TRUE(oem.LoadOEMBitmap(nOemCheckMark));
+}
+
+// Mapping works on the colour table, so the bitmap is the 8-bpp copy.
+TEST(GdiResources, MappedBitmapReplacesTheGivenColours)
+{
+    COLORMAP map;
+    map.from = RGB(255, 0, 255);
+    map.to = clrRed;
+    CBitmap mapped;
+    ASSERT_TRUE(mapped.LoadMappedBitmap(IDB_GDITEST_STRIP8, 0, &map, 1));
+
+    CCanvas canvas(16, 8);
+    ASSERT_TRUE(canvas.IsValid());
+    CDC src;
+    ASSERT_TRUE(src.CreateCompatibleDC(&canvas.m_dc));
+    CBitmap* pOld = src.SelectObject(&mapped);
+    canvas.m_dc.BitBlt(0, 0, 16, 8, &src, 0, 0, SRCCOPY);
+    src.SelectObject(pOld);
+    EXPECT_EQ(clrRed, canvas.Pixel(0, 0));
+    EXPECT_EQ(clrGreen, canvas.Pixel(3, 3));
+}
+
+TEST(GdiResources, MenusLoadFromTheResourceChain)
+{
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(IDR_GDITEST_MENU));
+    CString str;
+    EXPECT_EQ(12, menu.GetMenuString(ID_GDITEST_RECENT, str, MF_BYCOMMAND));
+    EXPECT_STREQ("&1 first.dwg", (LPCSTR)str);
+    menu.GetMenuString(ID_GDITEST_OPEN, str, MF_BYCOMMAND);
+    EXPECT_STREQ("&Open...\tCtrl+O", (LPCSTR)str);
+    AfxLockTempMaps();
+    CMenu* pFile = menu.GetSubMenu(0);
+    ASSERT_TRUE(pFile != NULL);
+    EXPECT_EQ(3u, pFile->GetMenuItemCount());
+    EXPECT_TRUE(pFile->GetMenuState(1, MF_BYPOSITION) & MF_SEPARATOR);
+    AfxUnlockTempMaps();
+
+    CMenu missing;
+    EXPECT_FALSE(missing.LoadMenu(IDR_GDITEST_MENU + 999));
+    EXPECT_TRUE(missing.m_hMenu == NULL);
+}
