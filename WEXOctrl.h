@@ -11,5 +11,6 @@
 // the library's frame: registered messages, resource module, monitors, system colours
 #include "frame/UILMessages.h"
 #include "frame/UILFrame.h"
+#include "colors/ColorModel.h"     // colours: CUILColor, conversions, colour map, channel slider
 
 #endif // WEXOCTRL_H

@@ -1,0 +1,552 @@
+// ColorArrayTest.cpp - the colour map: items and sort order, layout arithmetic, hit testing with
+// real mouse input, selections and their notifications, the sort menu, tooltips and painting.
+#include "ColorTestWindows.h"
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include "wexotest.h"
+#include "res/resource.h"
+
+namespace
+{
+const UINT nMapID = 1024;
+
+unsigned long RandomColor()
+{
+    return (((unsigned long)rand() << 12) ^ (unsigned long)rand()) & 0xFFFFFF;
+}
+
+// the order the map promises: no item goes before its predecessor
+void ExpectSorted(CColorArray& map)
+{
+    for (int i = 1; i < map.m_Colors.GetSize(); i++)
+        ASSERT_GE(CompareColors(map.m_Colors[i - 1], map.m_Colors[i], map.m_dwSortFlags), 0)
+            << "items " << i - 1 << " and " << i << " flags " << map.m_dwSortFlags;
+}
+
+class ColorMapWindow : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        CColorArray::m_bExpanded = 0;
+        ::SetCursorPos(1000, 700);      // nothing of ours under the mouse to begin with
+        ASSERT_TRUE(m_parent.CreateParent());
+    }
+    void TearDown() override
+    {
+        if (m_map.m_hWnd != NULL)
+            m_map.DestroyWindow();
+        m_parent.DestroyWindow();
+        PumpTestMessages(10);
+    }
+    // a map of nColors colours in a client area of cx x cy
+    void CreateMap(int nColors, int cx, int cy)
+    {
+        srand(1234);
+        for (int i = 0; i < nColors; i++)
+            m_map.AddItem(RandomColor(), NULL);
+        ASSERT_TRUE(m_map.Create(WS_CHILD | WS_VISIBLE, CRect(10, 10, 10 + cx, 10 + cy), &m_parent, nMapID));
+        m_map.UpdateWindow();
+        PumpTestMessages(20);
+    }
+    CPoint CellCentre(int nIndex)
+    {
+        CRect rc;
+        m_map.GetItemRect(nIndex, rc);
+        return rc.CenterPoint();
+    }
+
+    CRecordingParent m_parent;
+    CColorArray m_map;
+};
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Items
+
+TEST(ColorMapItems, SortedInsertionKeepsEqualItemsInArrivalOrder)
+{
+    CColorArray map;
+    EXPECT_EQ(0, map.AddItem(RGB(10, 20, 30), "first"));
+    EXPECT_EQ(1, map.AddItem(RGB(10, 20, 30), "second"));
+    EXPECT_EQ(2, map.AddItem(RGB(10, 20, 30), "third"));
+    // default order: by saturation, so a grey goes before the others
+    EXPECT_EQ(0, map.AddItem(RGB(90, 90, 90), "grey"));
+    EXPECT_EQ(4, map.AddItem(RGB(255, 0, 0), "red"));
+    EXPECT_STREQ("first", map.GetName(1));
+    EXPECT_STREQ("second", map.GetName(2));
+    EXPECT_STREQ("third", map.GetName(3));
+    EXPECT_EQ(COLORSORT_SATURATION, map.m_dwSortFlags);
+}
+
+TEST(ColorMapItems, EveryFlagKeepsTheMapSorted)
+{
+    const unsigned long flags[] = { COLORSORT_RED, COLORSORT_GREEN | COLORSORT_REVERSE, COLORSORT_BLUE,
+        COLORSORT_HUE | COLORSORT_GROUPGRAY, COLORSORT_SATURATION, COLORSORT_BRIGHTNESS | COLORSORT_REVERSE,
+        COLORSORT_GRAYSCALE | COLORSORT_GROUPGRAY | COLORSORT_REVERSE, 0 };
+    for (unsigned long f : flags)
+    {
+        CColorArray map;
+        map.m_dwSortFlags = f;
+        srand((unsigned)f + 1);
+        for (int i = 0; i < 300; i++)
+        {
+            unsigned long c = RandomColor();
+            if (i % 9 == 0)
+                c = RGB(i % 256, i % 256, i % 256);
+            if (i % 31 == 0)
+                c = 0x80000000 | (unsigned long)i;
+            const int n = map.AddItem(c, NULL);
+            ASSERT_EQ(c, map.m_Colors[n]);
+        }
+        ASSERT_EQ(300, map.m_Names.GetSize());
+        ExpectSorted(map);
+        // ordinary colours, then the ten special colours in descending order of their values
+        EXPECT_FALSE(IsSpecialColor(map.m_Colors[289])) << f;
+        EXPECT_EQ(0x80000117u, map.m_Colors[290]) << f;     // 279, the last multiple of 31
+        EXPECT_EQ(0x80000000u, map.m_Colors[299]) << f;
+    }
+}
+
+TEST(ColorMapItems, NamesAndFallbacks)
+{
+    CColorArray map;
+    map.AddItem(RGB(1, 22, 250), NULL);
+    map.AddItem(0x80000001, "By layer");
+    EXPECT_STREQ("(1,22,250)", map.GetName(map.GetColorIndex(RGB(1, 22, 250))));
+    EXPECT_EQ(3, map.GetItemCount());
+    // the menu cell and everything past the colours
+    EXPECT_STREQ("Menu", map.GetName(2));
+    EXPECT_STREQ("Menu", map.GetName(99));
+    EXPECT_STREQ("Menu", map.GetName(-1));
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), map.GetColor(2));
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), map.GetColor(-5));
+    map.m_bShowMenu = 0;
+    EXPECT_EQ(2, map.GetItemCount());
+}
+
+TEST(ColorMapItems, ColourIndexComparesTheWholeValue)
+{
+    CColorArray map;
+    map.AddItem(0x00FF0000, "blue");
+    map.AddItem(0x01FF0000, "blue, host flag");
+    map.AddItem(0x00FF0000, "blue again");
+    EXPECT_EQ(0, map.GetColorIndex(0x00FF0000));
+    EXPECT_STREQ("blue, host flag", map.GetName(map.GetColorIndex(0x01FF0000)));
+    EXPECT_EQ(-1, map.GetColorIndex(0x02FF0000));
+    map.ResetContent();
+    EXPECT_EQ(-1, map.GetColorIndex(0x00FF0000));
+    EXPECT_EQ(1, map.GetItemCount());
+    EXPECT_EQ(-1, map.m_nCurSel);
+    EXPECT_EQ(-1, map.m_nCurSel2);
+}
+
+TEST(ColorMapItems, CustomIconsAreLookedUpByValueAndNotOwned)
+{
+    CColorArray map;
+    EXPECT_EQ(NULL, map.GetCustomIcon(0x80000001));
+    HIMAGELIST hIcons = ::ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 3, 0);
+    map.AddCustomIcon(0x80000001, hIcons);
+    EXPECT_EQ(hIcons, map.GetCustomIcon(0x80000001));
+    EXPECT_EQ(NULL, map.GetCustomIcon(0x00000001));
+    {
+        CColorArray other;
+        other.AddCustomIcon(0x80000001, hIcons);
+    }
+    EXPECT_TRUE(::ImageList_Destroy(hIcons)) << "the map must not destroy the image lists it is given";
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Layout arithmetic
+
+TEST(ColorMapLayout, SquareishGridForTheDocumentedCases)
+{
+    CColorArray map;
+    int nRows = 0, nColumns = 0;
+    double cx = 0, cy = 0;
+    map.CalcParams(CRect(0, 0, 100, 40), 10, nRows, nColumns, cx, cy);
+    EXPECT_EQ(2, nRows);
+    EXPECT_EQ(5, nColumns);
+    EXPECT_DOUBLE_EQ(20.0, cx);
+    EXPECT_DOUBLE_EQ(20.0, cy);
+
+    // side 23.9 rounds to 4 columns and 2 rows; the 2 rows stay and the columns must hold 7
+    map.CalcParams(CRect(0, 0, 100, 40), 7, nRows, nColumns, cx, cy);
+    EXPECT_EQ(2, nRows);
+    EXPECT_EQ(4, nColumns);
+    EXPECT_DOUBLE_EQ(25.0, cx);
+    EXPECT_DOUBLE_EQ(20.0, cy);
+
+    // tall: the columns stay and the rows are recomputed (6.58 rounds to 7, 13 / 2 needs 7)
+    map.CalcParams(CRect(0, 0, 60, 200), 13, nRows, nColumns, cx, cy);
+    EXPECT_EQ(2, nColumns);
+    EXPECT_EQ(7, nRows);
+    EXPECT_DOUBLE_EQ(30.0, cx);
+    EXPECT_DOUBLE_EQ(200.0 / 7, cy);
+}
+
+TEST(ColorMapLayout, EmptyAreasLeaveTheOutputsAlone)
+{
+    CColorArray map;
+    int nRows = 3, nColumns = 4;
+    double cx = 1.5, cy = 2.5;
+    map.CalcParams(CRect(0, 0, 0, 50), 10, nRows, nColumns, cx, cy);
+    map.CalcParams(CRect(0, 0, 50, 0), 10, nRows, nColumns, cx, cy);
+    map.CalcParams(CRect(0, 0, 50, 50), 0, nRows, nColumns, cx, cy);
+    // a very flat strip: the rows round to 0
+    map.CalcParams(CRect(0, 0, 1000, 1), 2, nRows, nColumns, cx, cy);
+    map.CalcParams(CRect(10, 10, 0, 0), 4, nRows, nColumns, cx, cy);
+    EXPECT_EQ(3, nRows);
+    EXPECT_EQ(4, nColumns);
+    EXPECT_EQ(1.5, cx);
+    EXPECT_EQ(2.5, cy);
+}
+
+TEST(ColorMapLayout, EveryItemGetsACellAndNoLineIsWasted)
+{
+    CColorArray map;
+    for (int cx = 20; cx <= 400; cx += 29)
+        for (int cy = 20; cy <= 300; cy += 23)
+            for (int nCount = 1; nCount <= 80; nCount++)
+            {
+                int nRows = 0, nColumns = 0;
+                double dw = 0, dh = 0;
+                map.CalcParams(CRect(0, 0, cx, cy), nCount, nRows, nColumns, dw, dh);
+                if (nRows == 0)
+                    continue;       // too flat for its count: left alone (checked above)
+                ASSERT_GE(nRows * nColumns, nCount) << cx << "x" << cy << " n=" << nCount;
+                // the recomputed dimension has no empty line
+                ASSERT_TRUE((nRows - 1) * nColumns < nCount || (nColumns - 1) * nRows < nCount)
+                    << cx << "x" << cy << " n=" << nCount;
+                ASSERT_DOUBLE_EQ((double)cx, dw * nColumns);
+                ASSERT_DOUBLE_EQ((double)cy, dh * nRows);
+            }
+}
+
+TEST(ColorMapLayout, MinRectIsCellsTimesGrid)
+{
+    CColorArray map;
+    CRect rc(5, 7, 0, 0);
+    map.CalcMinRect(3, 8, rc, 14);
+    EXPECT_EQ(CRect(5, 7, 5 + 112, 7 + 42), rc);
+}
+
+TEST(ColorMapLayout, ItemRectsFillRowsFromTheTopLeft)
+{
+    CColorArray map;
+    for (int i = 0; i < 6; i++)
+        map.AddItem(RGB(i * 40, 0, 0), NULL);
+    // no grid yet: rectangles are left as they are
+    CRect rc(1, 2, 3, 4);
+    map.GetItemRect(0, rc);
+    EXPECT_EQ(CRect(1, 2, 3, 4), rc);
+
+    map.m_nColumns = 3;
+    map.m_nRows = 3;
+    map.m_dCellWidth = 10.5;
+    map.m_dCellHeight = 7.25;
+    map.GetItemRect(0, rc);
+    EXPECT_EQ(CRect(0, 0, 10, 7), rc);
+    map.GetItemRect(4, rc);
+    EXPECT_EQ(CRect(10, 7, 21, 14), rc);
+    map.GetItemRect(6, rc);          // the menu cell starts the third row
+    EXPECT_EQ(CRect(0, 14, 10, 21), rc);
+    map.GetItemRect(7, rc);          // one past the item count is still a cell
+    EXPECT_EQ(CRect(10, 14, 21, 21), rc);
+    map.GetItemRect(8, rc);
+    EXPECT_TRUE(rc.IsRectEmpty());
+    rc.SetRect(1, 2, 3, 4);
+    map.GetItemRect(-1, rc);
+    EXPECT_TRUE(rc.IsRectEmpty());
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// On a window
+
+TEST_F(ColorMapWindow, SizeLaysOutTheGridAndOneToolPerCell)
+{
+    CreateMap(9, 100, 40);      // 9 colours + the menu cell = the 10-item case
+    EXPECT_EQ(2, m_map.m_nRows);
+    EXPECT_EQ(5, m_map.m_nColumns);
+    EXPECT_EQ(10, m_map.m_ToolTip.GetToolCount());
+
+    for (int i = 0; i < 10; i++)
+    {
+        CToolInfo ti;
+        ASSERT_TRUE(m_map.m_ToolTip.GetToolInfo(ti, &m_map, i + 1)) << i;
+        CRect rc;
+        m_map.GetItemRect(i, rc);
+        EXPECT_EQ(rc, CRect(ti.rect)) << i;
+        EXPECT_STREQ(m_map.GetName(i), ti.lpszText) << i;
+    }
+
+    m_map.SetWindowPos(NULL, 0, 0, 60, 150, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(2, m_map.m_nColumns);
+    EXPECT_EQ(5, m_map.m_nRows);
+    EXPECT_EQ(10, m_map.m_ToolTip.GetToolCount()) << "the old tools are replaced, not added to";
+}
+
+TEST_F(ColorMapWindow, EveryPixelHitsTheCellThatHoldsIt)
+{
+    CreateMap(13, 100, 40);     // 14 items in a 7 x 2 grid of 14.28 x 20 cells
+    ASSERT_EQ(7, m_map.m_nColumns);
+    int nHits[14] = { 0 };
+    for (int y = 0; y < 40; y++)
+        for (int x = 0; x < 100; x++)
+        {
+            const int n = m_map.GetHitItem(CPoint(x, y));
+            ASSERT_GE(n, 0) << x << "," << y;
+            CRect rc;
+            m_map.GetItemRect(n, rc);
+            ASSERT_TRUE(rc.PtInRect(CPoint(x, y)));
+            nHits[n]++;
+        }
+    for (int i = 0; i < 14; i++)
+        EXPECT_GE(nHits[i], 14 * 20) << i;
+    EXPECT_EQ(-1, m_map.GetHitItem(CPoint(100, 10)));
+    EXPECT_EQ(-1, m_map.GetHitItem(CPoint(-1, 10)));
+}
+
+TEST_F(ColorMapWindow, ClicksSelectAndNotifyTheParent)
+{
+    CreateMap(9, 100, 40);
+    ClickAt(&m_map, CellCentre(3));
+    PumpTestMessages(30);
+    EXPECT_EQ(3, m_map.m_nCurSel);
+    EXPECT_EQ(0, m_map.m_nLastChanged);
+    ASSERT_EQ(1, m_parent.Count(WM_COMMAND));
+    EXPECT_EQ((WPARAM)nMapID, m_parent.Last(WM_COMMAND)->wParam);
+    EXPECT_EQ(0, m_parent.Last(WM_COMMAND)->lParam);
+
+    ClickAt(&m_map, CellCentre(7), TRUE);
+    PumpTestMessages(30);
+    EXPECT_EQ(3, m_map.m_nCurSel);
+    EXPECT_EQ(7, m_map.m_nCurSel2);
+    EXPECT_EQ(1, m_map.m_nLastChanged);
+    EXPECT_EQ(2, m_parent.Count(WM_COMMAND, nMapID));
+
+    // a press on one cell released over another selects where it was released (along the row:
+    // the tooltip of the cell pressed shows below the mouse)
+    PressAt(&m_map, CellCentre(0));
+    MoveMouseTo(&m_map, CellCentre(3));
+    EXPECT_EQ(3, m_map.m_nHotIndex);
+    EXPECT_EQ(1, m_map.m_bButtonDown);
+    ReleaseAt(&m_map, CellCentre(3));
+    PumpTestMessages(30);
+    EXPECT_EQ(3, m_map.m_nCurSel);
+    EXPECT_EQ(0, m_map.m_bButtonDown);
+}
+
+TEST_F(ColorMapWindow, SecondSelectionNeedsItsFlagOrTheAdvancedView)
+{
+    m_map.m_bEnableSelection2 = 0;
+    CreateMap(9, 100, 40);
+    ClickAt(&m_map, CellCentre(2), TRUE);
+    PumpTestMessages(30);
+    EXPECT_EQ(-1, m_map.m_nCurSel);
+    EXPECT_EQ(-1, m_map.m_nCurSel2);
+    EXPECT_EQ(0, m_parent.Count(WM_COMMAND));
+
+    // in the advanced view the right button works, and without its own selection it sets the first
+    CColorArray::m_bExpanded = 1;
+    ClickAt(&m_map, CellCentre(2), TRUE);
+    PumpTestMessages(30);
+    CColorArray::m_bExpanded = 0;
+    EXPECT_EQ(2, m_map.m_nCurSel);
+    EXPECT_EQ(-1, m_map.m_nCurSel2);
+    EXPECT_EQ(1, m_map.m_nLastChanged);
+    EXPECT_EQ(1, m_parent.Count(WM_COMMAND, nMapID));
+}
+
+TEST_F(ColorMapWindow, ReleaseOutsideEveryCellClearsTheSelection)
+{
+    CreateMap(6, 100, 40);      // 7 items in a 4 x 2 grid: the last cell holds nothing
+    ASSERT_EQ(4, m_map.m_nColumns);
+    ClickAt(&m_map, CellCentre(1));
+    PumpTestMessages(30);
+    ASSERT_EQ(1, m_map.m_nCurSel);
+    CRect rcEmpty;
+    m_map.GetItemRect(7, rcEmpty);
+    ASSERT_EQ(-1, m_map.GetHitItem(rcEmpty.CenterPoint()));
+    ClickAt(&m_map, rcEmpty.CenterPoint());
+    PumpTestMessages(30);
+    EXPECT_EQ(-1, m_map.m_nCurSel);
+    EXPECT_EQ(2, m_parent.Count(WM_COMMAND, nMapID));
+}
+
+TEST_F(ColorMapWindow, HotCellFollowsTheMouseAndDropsWhenItLeaves)
+{
+    CreateMap(9, 100, 40);
+    MoveMouseTo(&m_map, CellCentre(6));
+    EXPECT_EQ(6, m_map.m_nHotIndex);
+    EXPECT_EQ(0, m_map.m_bButtonDown);
+    MoveMouseTo(&m_map, CellCentre(8));
+    EXPECT_EQ(8, m_map.m_nHotIndex);
+    // the window gets no message once the mouse is elsewhere; its timer notices
+    MoveMouseTo(&m_map, CPoint(300, 200));
+    PumpTestMessages(200);
+    EXPECT_EQ(-1, m_map.m_nHotIndex);
+}
+
+TEST_F(ColorMapWindow, ProgrammaticSelectionDoesNotNotify)
+{
+    CreateMap(9, 100, 40);
+    m_map.SetCurentSelection(4);
+    m_map.SetCurentSelection2(6);
+    PumpTestMessages(30);
+    EXPECT_EQ(4, m_map.m_nCurSel);
+    EXPECT_EQ(6, m_map.m_nCurSel2);
+    EXPECT_EQ(0, m_parent.Count(WM_COMMAND));
+    m_map.OnSelChange2();
+    PumpTestMessages(30);
+    EXPECT_EQ(1, m_map.m_nLastChanged);
+    EXPECT_EQ(1, m_parent.Count(WM_COMMAND, nMapID));
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Sort menu
+
+TEST_F(ColorMapWindow, SortMenuResortsAndTheSelectionFollowsItsColour)
+{
+    CreateMap(9, 100, 40);
+    m_map.m_dwSortFlags = COLORSORT_SATURATION | COLORSORT_GROUPGRAY;
+    m_map.SetCurentSelection(2);
+    m_map.SetCurentSelection2(6);
+    const unsigned long cSel = m_map.m_Colors[2], cSel2 = m_map.m_Colors[6];
+    {
+        CMenuPicker picker(m_map.m_hWnd, 1);        // "Sort By Red"
+        ClickAt(&m_map, CellCentre(9));
+        ASSERT_TRUE(picker.m_bFired);
+        EXPECT_EQ(13, picker.m_nItemsShown);
+    }
+    PumpTestMessages(30);
+    EXPECT_EQ(COLORSORT_RED | COLORSORT_GROUPGRAY, m_map.m_dwSortFlags);
+    ExpectSorted(m_map);
+    EXPECT_EQ(cSel, m_map.m_Colors[m_map.m_nCurSel]);
+    EXPECT_EQ(cSel2, m_map.m_Colors[m_map.m_nCurSel2]);
+    EXPECT_EQ(0, m_parent.Count(WM_COMMAND)) << "sorting is the map's own business";
+
+    {
+        CMenuPicker picker(m_map.m_hWnd, 8);        // past the separator: "Reverse Sorting"
+        ClickAt(&m_map, CellCentre(9));
+        ASSERT_TRUE(picker.m_bFired);
+    }
+    EXPECT_EQ(COLORSORT_RED | COLORSORT_GROUPGRAY | COLORSORT_REVERSE, m_map.m_dwSortFlags);
+    ExpectSorted(m_map);
+
+    {
+        CMenuPicker picker(m_map.m_hWnd, 7);        // "Sort By Grayscale" keeps the modifiers
+        ClickAt(&m_map, CellCentre(9));
+    }
+    EXPECT_EQ(COLORSORT_GRAYSCALE | COLORSORT_GROUPGRAY | COLORSORT_REVERSE, m_map.m_dwSortFlags);
+    ExpectSorted(m_map);
+    EXPECT_EQ(cSel, m_map.m_Colors[m_map.m_nCurSel]);
+}
+
+TEST_F(ColorMapWindow, OtherMenuCommandsGoToTheParent)
+{
+    CreateMap(9, 100, 40);
+    const unsigned long dwFlags = m_map.m_dwSortFlags;
+    {
+        CMenuPicker picker(m_map.m_hWnd, 10);       // "Hexadecimal display"
+        ClickAt(&m_map, CellCentre(9));
+        ASSERT_TRUE(picker.m_bFired);
+    }
+    PumpTestMessages(30);
+    EXPECT_EQ(1, m_parent.Count(WM_COMMAND, ID_COLORMAP_HEXADECIMAL));
+    EXPECT_EQ(0, m_parent.Last(WM_COMMAND)->lParam);
+    EXPECT_EQ(dwFlags, m_map.m_dwSortFlags);
+    {
+        CMenuPicker picker(m_map.m_hWnd, -1);       // dismissed
+        ClickAt(&m_map, CellCentre(9));
+        ASSERT_TRUE(picker.m_bFired);
+    }
+    PumpTestMessages(30);
+    EXPECT_EQ(1, m_parent.Count(WM_COMMAND, 0));
+    EXPECT_EQ(-1, m_map.m_nCurSel) << "pressing the menu cell selects nothing";
+}
+
+TEST_F(ColorMapWindow, SmallMenuAndTheMenuCellOfAnEmptyMap)
+{
+    m_map.m_bSmallMenu = 1;
+    CreateMap(0, 60, 60);
+    EXPECT_EQ(1, m_map.GetItemCount());
+    EXPECT_EQ(0, m_map.GetHitItem(CPoint(30, 30)));
+    CMenuPicker picker(m_map.m_hWnd, -1);
+    ClickAt(&m_map, CPoint(30, 30));
+    ASSERT_TRUE(picker.m_bFired);
+    EXPECT_EQ(10, picker.m_nItemsShown);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Painting
+
+TEST_F(ColorMapWindow, PaintsSwatchesFramesAndSpecialColours)
+{
+    m_map.AddItem(RGB(200, 30, 40), "red");
+    m_map.AddItem(0x80000007, "unregistered special");
+    ASSERT_TRUE(m_map.Create(WS_CHILD | WS_VISIBLE, CRect(10, 10, 130, 50), &m_parent, nMapID));
+    ASSERT_EQ(3, m_map.m_nColumns);     // 40 x 40 cells
+    m_map.SetCurentSelection(0);
+    m_map.RedrawWindow();
+
+    const COLORREF clrHighlight = ::GetSysColor(COLOR_HIGHLIGHT);
+    const COLORREF clrWindow = ::GetSysColor(COLOR_WINDOW);
+    const COLORREF clrShadow = ::GetSysColor(COLOR_BTNSHADOW);
+    const COLORREF clrFace = ::GetSysColor(COLOR_BTNFACE);
+    // selected cell: highlight frame, window band, shadow border, then the colour
+    EXPECT_EQ(clrHighlight, WindowPixel(&m_map, 0, 20));
+    EXPECT_EQ(clrWindow, WindowPixel(&m_map, 1, 20));
+    EXPECT_EQ(clrShadow, WindowPixel(&m_map, 2, 20));
+    EXPECT_EQ(RGB(200, 30, 40), WindowPixel(&m_map, 3, 20));
+    EXPECT_EQ(RGB(200, 30, 40), WindowPixel(&m_map, 20, 20));
+    // a plain cell has face where the frames would be
+    EXPECT_EQ(clrFace, WindowPixel(&m_map, 40, 20));
+    EXPECT_EQ(clrFace, WindowPixel(&m_map, 41, 20));
+    EXPECT_EQ(clrShadow, WindowPixel(&m_map, 42, 20));
+    // an unregistered special colour: a white box crossed by its diagonals
+    // (swatch 43..76 x 3..36: the diagonals cross y = 20 at x = 60 and x = 59)
+    EXPECT_EQ(RGB(255, 255, 255), WindowPixel(&m_map, 55, 20));
+    EXPECT_EQ(clrShadow, WindowPixel(&m_map, 60, 20));
+    EXPECT_EQ(clrShadow, WindowPixel(&m_map, 59, 20));
+    EXPECT_EQ(RGB(255, 255, 255), WindowPixel(&m_map, 66, 20));
+    // the menu cell: the 16-pixel glyph (64 black pixels) on the face, no swatch border
+    int nBlack = 0;
+    for (int y = 0; y < 40; y++)
+        for (int x = 80; x < 120; x++)
+            nBlack += WindowPixel(&m_map, x, y) == RGB(0, 0, 0);
+    EXPECT_EQ(64, nBlack);
+    EXPECT_EQ(clrFace, WindowPixel(&m_map, 82, 20));
+}
+
+TEST_F(ColorMapWindow, SpecialColourUsesTheMapsOwnIconFirst)
+{
+    // a 16-pixel icon list whose three images are solid green, blue and yellow squares
+    CImageList icons;
+    ASSERT_TRUE(icons.Create(16, 16, ILC_COLOR24 | ILC_MASK, 3, 0));
+    const COLORREF fills[3] = { RGB(0, 255, 0), RGB(0, 0, 255), RGB(255, 255, 0) };
+    for (COLORREF clr : fills)
+    {
+        CClientDC dcScreen(NULL);
+        CBitmap bmp;
+        bmp.CreateCompatibleBitmap(&dcScreen, 16, 16);
+        CDC dc;
+        dc.CreateCompatibleDC(&dcScreen);
+        CBitmap* pOld = dc.SelectObject(&bmp);
+        dc.FillSolidRect(0, 0, 16, 16, RGB(255, 0, 255));
+        dc.FillSolidRect(0, 0, 9, 9, clr);
+        dc.SelectObject(pOld);
+        ASSERT_GE(icons.Add(&bmp, RGB(255, 0, 255)), 0);
+    }
+    m_map.AddItem(0x80000003, "by block");
+    m_map.AddCustomIcon(0x80000003, icons.GetSafeHandle());
+    m_map.m_bShowMenu = 0;
+    // one item in a 22 x 22 cell: the icon area 3..18 is 16 pixels, so image 1 (12 pixels) is
+    // drawn at 3 + (16 - 12) / 2 = 5; its test image is coloured only in its top-left 9 x 9
+    ASSERT_TRUE(m_map.Create(WS_CHILD | WS_VISIBLE, CRect(10, 10, 32, 32), &m_parent, nMapID));
+    m_map.RedrawWindow();
+    EXPECT_EQ(RGB(0, 0, 255), WindowPixel(&m_map, 5, 5));
+    EXPECT_EQ(RGB(0, 0, 255), WindowPixel(&m_map, 13, 13));
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), WindowPixel(&m_map, 4, 4));
+    EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), WindowPixel(&m_map, 15, 15)) << "masked part";
+}
