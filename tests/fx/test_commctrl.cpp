@@ -768,6 +768,14 @@ TEST(CommonControls, SpinProgressSliderTabAndStatusBar)
     EXPECT_EQ(5, status.GetTextLength(1));
     EXPECT_FALSE(status.IsSimple());
 
+    // an animation that is neither a resource of the chain nor a file does not open
+    CAnimateCtrl animation;
+    ASSERT_TRUE(animation.Create(WS_VISIBLE | ACS_TRANSPARENT, CRect(300, 0, 340, 40), &host, 6));
+    EXPECT_FALSE(animation.Open(IDB_GDITEST_STRIP + 999));
+    EXPECT_FALSE(animation.Open("no such clip.avi"));
+    animation.Close();
+
+    animation.DestroyWindow();
     status.DestroyWindow();
     tabs.DestroyWindow();
     slider.DestroyWindow();

@@ -394,6 +394,30 @@ TEST(DCFill, FillRectFrameRectAndLines)
         "WGGGGW" }), canvas.Picture());
 }
 
+// A drag frame is inverted in place: moving it from A to B leaves exactly what drawing B alone
+// leaves, and the inside of the frame is never touched.
+TEST(DCFill, DragRectMovesByInvertingOnlyTheFrames)
+{
+    CCanvas moved(24, 20), direct(24, 20);
+    ASSERT_TRUE(moved.IsValid() && direct.IsValid());
+    AfxLockTempMaps();
+    CRect rcA(2, 2, 12, 10), rcB(8, 6, 20, 16);
+    CSize frame(2, 2);
+    std::string strBlank = moved.Picture();
+
+    moved.m_dc.DrawDragRect(&rcA, frame, NULL, frame);
+    std::string strA = moved.Picture();
+    EXPECT_NE(strBlank, strA);
+    EXPECT_EQ(clrWhite, moved.Pixel(6, 6));          // inside
+    EXPECT_EQ(clrWhite, moved.Pixel(15, 3));         // outside
+    moved.m_dc.DrawDragRect(&rcB, frame, &rcA, frame);
+
+    direct.m_dc.DrawDragRect(&rcB, frame, NULL, frame);
+    EXPECT_EQ(direct.Picture(), moved.Picture());
+    EXPECT_TRUE(CDC::GetHalftoneBrush() != NULL);
+    AfxUnlockTempMaps();
+}
+
 /////////////////////////////////////////////////////////////////////////////
 // Coordinates and fonts
 
