@@ -1,6 +1,7 @@
 // Scenes.cpp - the showcase's scenes: one function each, listed in the table at the end.
 #include "Scenes.h"
 #include "MainFrm.h"
+#include "SceneColors.h"
 
 namespace
 {
@@ -14,6 +15,7 @@ void ResetFrame(CMainFrame* pFrame)
         pFrame->ShowWindow(SW_RESTORE);
     pFrame->SetWindowPos(NULL, 0, 0, nSceneWidth, nSceneHeight, SWP_NOZORDER | SWP_NOACTIVATE);
     pFrame->GetDrawingView().ResetDrawing();
+    HideColorsScene();
 }
 
 // The application as it starts: an empty drawing with grid and axes.
@@ -23,9 +25,17 @@ BOOL SceneMain(CMainFrame* pFrame)
     return TRUE;
 }
 
+// The colour map and the channel sliders (SceneColors.cpp) over the bare frame.
+BOOL SceneColorsOnFrame(CMainFrame* pFrame)
+{
+    ResetFrame(pFrame);
+    return SceneColors(pFrame);
+}
+
 const SHOWCASE_SCENE s_scenes[] =
 {
     { "main", "Main window with an empty drawing", SceneMain },
+    { "colors", "Colour map and the six channel sliders editing one colour", SceneColorsOnFrame },
 };
 }
 
