@@ -6,9 +6,12 @@
 // run-time class information and, where the element type allows, serialisation.  Growth, hash
 // function (strings: nHash = nHash*33 + ch; pointers and words: key >> 4), default hash table
 // size (17), block sizes and iteration order are those of the templates.
-#pragma once
-
+// afx.h includes this header at a fixed point; a source that includes it first gets here again
+// through afx.h, so the guard follows the include.
 #include "afx.h"
+
+#ifndef __AFXCOLL_H__
+#define __AFXCOLL_H__
 
 // A position in a list or a map; NULL = none.
 struct __POSITION {};
@@ -181,3 +184,5 @@ public:
     UINT HashKey(LPCSTR key) const { return ::HashKey<LPCSTR>(key); }
     BOOL LookupKey(LPCSTR key, LPCSTR& rKey) const;
 };
+
+#endif // __AFXCOLL_H__

@@ -4,9 +4,12 @@
 //
 // Errors are reported by throwing CFileException / CArchiveException, except for CFile::Open,
 // which returns FALSE and fills the caller's CFileException.
-#pragma once
-
+// afx.h includes this header at a fixed point; a source that includes it first gets here again
+// through afx.h, so the guard follows the include.
 #include "afx.h"
+
+#ifndef __AFXFILE__H__
+#define __AFXFILE__H__
 
 class CDocument;
 class CPtrArray;
@@ -342,3 +345,5 @@ AFX_FX_API CArchive& AFXAPI operator<<(CArchive& ar, const RECT& rect);
 AFX_FX_API CArchive& AFXAPI operator>>(CArchive& ar, SIZE& size);
 AFX_FX_API CArchive& AFXAPI operator>>(CArchive& ar, POINT& point);
 AFX_FX_API CArchive& AFXAPI operator>>(CArchive& ar, RECT& rect);
+
+#endif // __AFXFILE__H__
