@@ -181,11 +181,14 @@ public:
     LPSTR GetBuffer(int nMinBufLength);
     LPSTR GetBuffer();
     void ReleaseBuffer(int nNewLength = -1);
+    void ReleaseBufferSetLength(int nNewLength) { ReleaseBuffer(nNewLength); }
     LPSTR GetBufferSetLength(int nNewLength);
     void FreeExtra();
     void Preallocate(int nLength);
     LPSTR LockBuffer();
     void UnlockBuffer();
+
+    static int PASCAL StringLength(LPCSTR psz) { return psz != NULL ? (int)strlen(psz) : 0; }
 
 protected:
     LPSTR m_pchData;    // the characters; a CStringData header precedes them

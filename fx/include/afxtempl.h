@@ -122,6 +122,15 @@ inline void AFXAPI SerializeElements<CString>(CArchive& ar, CString* pElements, 
     }
 }
 
+// Diagnostic dumps are not kept by this framework; specialisations still compile.
+template<class TYPE>
+inline void AFXAPI DumpElements(CDumpContext& dc, const TYPE* pElements, INT_PTR nCount)
+{
+    UNUSED_ALWAYS(dc);
+    UNUSED_ALWAYS(pElements);
+    UNUSED_ALWAYS(nCount);
+}
+
 template<class TYPE, class ARG_TYPE>
 inline BOOL AFXAPI CompareElements(const TYPE* pElement1, const ARG_TYPE* pElement2)
 {
@@ -161,6 +170,12 @@ inline UINT AFXAPI HashKey<CString>(CString key)
 
 template<>
 inline UINT AFXAPI HashKey<const CString&>(const CString& key)
+{
+    return HashKey<LPCSTR>(key);
+}
+
+template<>
+inline UINT AFXAPI HashKey<CString&>(CString& key)
 {
     return HashKey<LPCSTR>(key);
 }

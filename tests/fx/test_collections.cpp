@@ -560,6 +560,17 @@ TEST(CollMap, KeyAndValueForms)
     EXPECT_STREQ("item", strKey);
     EXPECT_EQ(&item, pItem);
 
+    CMap<CString, const CString&, int, int> mapByReference;
+    mapByReference[CString("b")] = 2;
+    mapByReference[CString("ab")] = 1;
+    int n = 0;
+    EXPECT_TRUE(mapByReference.Lookup(CString("ab"), n));
+    EXPECT_EQ(1, n);
+    POSITION posFirst = mapByReference.GetStartPosition();
+    int nFirst = 0;
+    mapByReference.GetNextAssoc(posFirst, strKey, nFirst);
+    EXPECT_STREQ("ab", strKey) << "CString keys hash like C strings (\"ab\" is in bucket 1)";
+
     CMap<int, int, CString, LPCSTR> mapInts;
     mapInts[3] = "three";
     mapInts[-3] = "minus three";
