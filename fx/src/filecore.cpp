@@ -304,8 +304,9 @@ CFile* CFile::Duplicate() const
     if (!::DuplicateHandle(::GetCurrentProcess(), m_hFile, ::GetCurrentProcess(), &hFile, 0, FALSE,
             DUPLICATE_SAME_ACCESS))
         ThrowOsError(::GetLastError());
+    // the duplicate is a handle of its own, which its object closes
     CFile* pFile = new CFile(hFile);
-    pFile->m_bCloseOnDelete = m_bCloseOnDelete;
+    pFile->m_bCloseOnDelete = TRUE;
     pFile->m_strFileName = m_strFileName;
     return pFile;
 }

@@ -241,6 +241,25 @@ TEST(FileIO, ReadWriteSeekLength)
     EXPECT_EQ("hello", ReadWholeFile(strPath.c_str()));
 }
 
+TEST(FileIO, DuplicateSharesThePosition)
+{
+    CTestTempDir dir;
+    ASSERT_TRUE(dir.IsValid());
+    CFile file(dir.GetFilePath("dup.bin").c_str(), CFile::modeReadWrite | CFile::modeCreate);
+    file.Write("abcdef", 6);
+    file.Seek(2, CFile::begin);
+    CFile* pDuplicate = file.Duplicate();
+    ASSERT_TRUE(pDuplicate != NULL);
+    EXPECT_NE(file.m_hFile, pDuplicate->m_hFile);
+    char sz[3] = { 0 };
+    EXPECT_EQ(2u, pDuplicate->Read(sz, 2));
+    EXPECT_STREQ("cd", sz);
+    EXPECT_EQ(4u, file.GetPosition()) << "both handles stand on one open file";
+    delete pDuplicate;
+    EXPECT_EQ(2u, file.Read(sz, 2)) << "deleting the duplicate leaves the original open";
+    EXPECT_STREQ("ef", sz);
+}
+
 TEST(FileIO, RenameAndRemove)
 {
     CTestTempDir dir;
