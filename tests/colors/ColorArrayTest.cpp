@@ -550,3 +550,40 @@ TEST_F(ColorMapWindow, SpecialColourUsesTheMapsOwnIconFirst)
     EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), WindowPixel(&m_map, 4, 4));
     EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), WindowPixel(&m_map, 15, 15)) << "masked part";
 }
+
+TEST_F(ColorMapWindow, TakesOverAStaticOfADialog)
+{
+    // as a dialog template makes it: a bordered static without SS_NOTIFY
+    CStatic placeholder;
+    ASSERT_TRUE(placeholder.CreateEx(WS_EX_STATICEDGE, "STATIC", "ColorMap",
+        WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 110, 50), &m_parent, nMapID));
+    placeholder.UnsubclassWindow();
+    srand(99);
+    for (int i = 0; i < 9; i++)
+        m_map.AddItem(RandomColor(), NULL);
+
+    ASSERT_TRUE(m_map.SubclassDlgItemEx(nMapID, &m_parent));
+    EXPECT_FALSE(m_map.GetStyle() & WS_BORDER);
+    EXPECT_FALSE(m_map.GetExStyle() & WS_EX_STATICEDGE);
+    ASSERT_NE((HWND)NULL, m_map.m_ToolTip.m_hWnd);
+    EXPECT_TRUE(m_map.m_ToolTip.GetExStyle() & WS_EX_TOPMOST);
+    EXPECT_EQ(200, m_map.m_ToolTip.GetDelayTime(TTDT_INITIAL));
+    EXPECT_EQ(1, m_map.m_ToolTip.GetDelayTime(TTDT_RESHOW));
+    CRect rcClient;
+    m_map.GetClientRect(&rcClient);
+    ASSERT_EQ(CRect(0, 0, 100, 40), rcClient) << "the border is gone from the client area";
+    EXPECT_EQ(5, m_map.m_nColumns);
+    EXPECT_EQ(10, m_map.m_ToolTip.GetToolCount());
+
+    // the mouse reaches the map, not the dialog behind the static
+    ClickAt(&m_map, CellCentre(6));
+    PumpTestMessages(30);
+    EXPECT_EQ(6, m_map.m_nCurSel);
+    EXPECT_EQ(1, m_parent.Count(WM_COMMAND, nMapID));
+    // quick clicks on a static come as double clicks; each one still counts
+    m_parent.m_messages.clear();
+    DoubleClickAt(&m_map, CellCentre(2));
+    PumpTestMessages(30);
+    EXPECT_EQ(2, m_map.m_nCurSel);
+    EXPECT_EQ(2, m_parent.Count(WM_COMMAND, nMapID));
+}

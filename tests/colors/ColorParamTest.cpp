@@ -475,3 +475,26 @@ TEST_F(ColorSliderWindow, KeyboardEditsThroughTheEditBox)
     m_slider.m_Edit.GetWindowText(str);
     EXPECT_STREQ("122", str);
 }
+
+TEST_F(ColorSliderWindow, TakesOverAStaticOfADialog)
+{
+    CStatic placeholder;
+    ASSERT_TRUE(placeholder.CreateEx(WS_EX_STATICEDGE, "STATIC", "Hue",
+        WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 10 + 359 + 8, 10 + nHeight),
+        &m_parent, nSliderID));
+    placeholder.UnsubclassWindow();
+    m_color.SetHSV(123, 200, 200);
+
+    ASSERT_TRUE(m_slider.SubclassDlgItemEx(nSliderID, &m_parent, COLORPARAM_HUE, &m_color));
+    EXPECT_EQ(&m_color, m_slider.GetColorRef());
+    EXPECT_EQ(COLORPARAM_HUE, m_slider.m_wType);
+    EXPECT_FALSE(m_slider.GetStyle() & WS_BORDER);
+    EXPECT_FALSE(m_slider.GetExStyle() & WS_EX_STATICEDGE);
+    EXPECT_TRUE(m_slider.GetStyle() & WS_CLIPCHILDREN);
+    ASSERT_EQ(359, Strip().Width()) << "the border is gone from the client area";
+    EXPECT_EQ(123, m_slider.m_nMarkPos);
+
+    ClickAt(&m_slider, StripPoint(300));
+    EXPECT_EQ(300, m_color.H());
+    EXPECT_EQ(1, m_parent.Count(WM_HSCROLL));
+}
