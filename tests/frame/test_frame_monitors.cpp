@@ -1,0 +1,282 @@
+// test_frame_monitors.cpp - monitor geometry, keeping rectangles on screen, repainting a part
+// of the screen.
+//
+// Wine's headless driver has one monitor, 0,0-1024,768 with no task bar, while its full-screen
+// metrics say 1024 x 779: the monitor answers and the fall-back answer differ, which tells which
+// path a function took.  Several monitors are tested through ConstrainRectToRects, the rule
+// ConstrainRectToScreen applies to the list of monitors.
+#include <WEXOctrl.h>
+#include <gtest/gtest.h>
+#include <vector>
+#include "frame/UILFrameImpl.h"
+#include "wexotest.h"
+#include "frame_test.h"
+
+namespace
+{
+CRect FullScreenDefault()
+{
+    return CRect(0, 0, ::GetSystemMetrics(SM_CXFULLSCREEN), ::GetSystemMetrics(SM_CYFULLSCREEN));
+}
+
+MONITORINFO MonitorInfoAt(POINT pt)
+{
+    MONITORINFO mi;
+    memset(&mi, 0, sizeof(mi));
+    mi.cbSize = sizeof(mi);
+    ::GetMonitorInfoA(::MonitorFromPoint(pt, MONITOR_DEFAULTTONEAREST), &mi);
+    return mi;
+}
+
+CRect DesktopRect()
+{
+    CRect rect;
+    ::GetWindowRect(::GetDesktopWindow(), &rect);
+    return rect;
+}
+
+int Constrain(CRect& rect, const std::vector<CRect>& monitors)
+{
+    return ConstrainRectToRects(rect, monitors.data(), (int)monitors.size());
+}
+}
+
+TEST(FrameMonitors, PointFormsAnswerWithTheNearestMonitor)
+{
+    for (POINT pt : { POINT{ 10, 10 }, POINT{ 5000, -3000 } })
+    {
+        MONITORINFO mi = MonitorInfoAt(pt);
+        EXPECT_EQ(CRect(mi.rcMonitor), GetMonitorRect(pt)) << pt.x << "," << pt.y;
+        EXPECT_EQ(CRect(mi.rcWork), GetMonitorWorkArea(pt)) << pt.x << "," << pt.y;
+    }
+}
+
+TEST(FrameMonitors, WindowFormsAnswerWithTheWindowsMonitor)
+{
+    CWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "monitor test", WS_POPUP, 30, 40, 200, 100, NULL, 0));
+    MONITORINFO mi = MonitorInfoAt(CPoint(130, 90));
+    EXPECT_EQ(CRect(mi.rcMonitor), GetMonitorRect(wnd.m_hWnd));
+    EXPECT_EQ(CRect(mi.rcWork), GetMonitorWorkArea(wnd.m_hWnd));
+    wnd.DestroyWindow();
+}
+
+TEST(FrameMonitors, WindowFormsWithoutAWindowAnswerWithTheFullScreenArea)
+{
+    EXPECT_EQ(FullScreenDefault(), GetMonitorRect((HWND)NULL));
+    EXPECT_EQ(FullScreenDefault(), GetMonitorWorkArea((HWND)NULL));
+    // a handle that was a window once
+    CWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), "gone", WS_POPUP, 0, 0, 10, 10, NULL, 0));
+    HWND hWndGone = wnd.m_hWnd;
+    wnd.DestroyWindow();
+    EXPECT_EQ(FullScreenDefault(), GetMonitorRect(hWndGone));
+}
+
+TEST(FrameMonitors, VirtualRectSpansTheMonitors)
+{
+    if (::GetSystemMetrics(SM_CMONITORS) < 2)
+    {
+        EXPECT_EQ(DesktopRect(), GetVirtualMonitorRect());
+    }
+    else
+    {
+        int x = ::GetSystemMetrics(SM_XVIRTUALSCREEN);
+        int y = ::GetSystemMetrics(SM_YVIRTUALSCREEN);
+        EXPECT_EQ(CRect(x, y, x + ::GetSystemMetrics(SM_CXVIRTUALSCREEN), y + ::GetSystemMetrics(SM_CYVIRTUALSCREEN)),
+            GetVirtualMonitorRect());
+    }
+}
+
+TEST(FrameMonitors, ConstrainRectToScreenUsesTheDesktopOfASingleMonitor)
+{
+    if (::GetSystemMetrics(SM_CMONITORS) >= 2)
+        GTEST_SKIP() << "needs a single monitor";
+    const CRect desktop = DesktopRect();
+
+    CRect rectRight(desktop.right + 50, 100, desktop.right + 250, 180);
+    EXPECT_EQ(1, ConstrainRectToScreen(rectRight));
+    EXPECT_EQ(CRect(desktop.right - 200, 100, desktop.right, 180), rectRight);
+
+    CRect rectOnScreen(desktop.right - 1, desktop.bottom - 1, desktop.right + 300, desktop.bottom + 300);
+    const CRect rectBefore = rectOnScreen;
+    EXPECT_EQ(0, ConstrainRectToScreen(rectOnScreen));
+    EXPECT_EQ(rectBefore, rectOnScreen);
+}
+
+TEST(FrameConstrainRect, OverlapByOnePixelStays)
+{
+    const std::vector<CRect> monitors = { CRect(0, 0, 1024, 768) };
+    for (CRect rect : { CRect(100, 767, 300, 900),       // last row
+                        CRect(-200, -50, 1, 1),           // first column and row
+                        CRect(1023, 300, 1500, 400),      // last column
+                        CRect(-10, -10, 2000, 2000) })    // all around
+    {
+        const CRect before = rect;
+        EXPECT_EQ(0, Constrain(rect, monitors)) << before.left << "," << before.top;
+        EXPECT_EQ(before, rect);
+    }
+}
+
+TEST(FrameConstrainRect, RectOutsideMovesOntoTheEdge)
+{
+    const std::vector<CRect> monitors = { CRect(0, 0, 1024, 768) };
+
+    // wholly to the right, overlapping vertically: only x changes, right edge on the monitor's
+    CRect rect(1100, 100, 1300, 200);
+    EXPECT_EQ(1, Constrain(rect, monitors));
+    EXPECT_EQ(CRect(824, 100, 1024, 200), rect);
+
+    // touching the right edge is outside already
+    rect = CRect(1024, 100, 1224, 200);
+    EXPECT_EQ(1, Constrain(rect, monitors));
+    EXPECT_EQ(CRect(824, 100, 1024, 200), rect);
+
+    // to the left and above: left and top edges on the monitor's
+    rect = CRect(-500, -300, -400, -250);
+    EXPECT_EQ(1, Constrain(rect, monitors));
+    EXPECT_EQ(CRect(0, 0, 100, 50), rect);
+
+    // below only
+    rect = CRect(10, 800, 60, 900);
+    EXPECT_EQ(1, Constrain(rect, monitors));
+    EXPECT_EQ(CRect(10, 668, 60, 768), rect);
+}
+
+TEST(FrameConstrainRect, AnyOverlappedMonitorKeepsTheRect)
+{
+    // outside the first monitor, on the second: nothing moves
+    const std::vector<CRect> monitors = { CRect(0, 0, 1024, 768), CRect(1024, 0, 2048, 768) };
+    CRect rect(1500, 100, 1700, 200);
+    EXPECT_EQ(0, Constrain(rect, monitors));
+    EXPECT_EQ(CRect(1500, 100, 1700, 200), rect);
+}
+
+TEST(FrameConstrainRect, SmallerOffsetComponentWinsAndTiesKeepTheFirst)
+{
+    // diagonal to both: the first needs (-976, -532), weight 532; the second (-150, -200),
+    // weight 150
+    const std::vector<CRect> diagonal = { CRect(0, 0, 1024, 768), CRect(1024, 768, 1850, 1100) };
+    CRect rect(1900, 1200, 2000, 1300);
+    EXPECT_EQ(1, Constrain(rect, diagonal));
+    EXPECT_EQ(CRect(1750, 1000, 1850, 1100), rect);
+
+    // right of two monitors side by side, overlapping both vertically: both weigh 0, so the
+    // first wins although the second is nearer
+    const std::vector<CRect> sideBySide = { CRect(0, 0, 1024, 768), CRect(1024, 0, 2048, 768) };
+    rect = CRect(3000, 100, 3100, 200);
+    EXPECT_EQ(1, Constrain(rect, sideBySide));
+    EXPECT_EQ(CRect(924, 100, 1024, 200), rect);
+
+    // the same monitors listed the other way round: again the first listed wins
+    const std::vector<CRect> reversed = { sideBySide[1], sideBySide[0] };
+    rect = CRect(3000, 100, 3100, 200);
+    EXPECT_EQ(1, Constrain(rect, reversed));
+    EXPECT_EQ(CRect(1948, 100, 2048, 200), rect);
+}
+
+TEST(FrameConstrainRect, NoMonitorsLeaveTheRectAlone)
+{
+    CRect rect(5000, 5000, 5100, 5100);
+    EXPECT_EQ(0, ConstrainRectToRects(rect, NULL, 0));
+    EXPECT_EQ(CRect(5000, 5000, 5100, 5100), rect);
+}
+
+namespace
+{
+// A top-level window that records how it is repainted.
+class CPaintRecorderWnd : public CWnd
+{
+public:
+    CPaintRecorderWnd() : m_nPaints(0), m_nErases(0) {}
+
+    BOOL CreateAt(const CRect& rectScreen, BOOL bVisible)
+    {
+        return CreateEx(0, AfxRegisterWndClass(0), "paint recorder",
+            WS_POPUP | (bVisible ? WS_VISIBLE : 0), rectScreen.left, rectScreen.top,
+            rectScreen.Width(), rectScreen.Height(), NULL, 0);
+    }
+    // forget everything, with nothing left to paint
+    void Reset()
+    {
+        ValidateRect(NULL);
+        m_nPaints = 0;
+        m_nErases = 0;
+        m_rectPainted.SetRectEmpty();
+    }
+
+    int m_nPaints;
+    int m_nErases;
+    CRect m_rectPainted;
+
+protected:
+    afx_msg void OnPaint()
+    {
+        CPaintDC dc(this);
+        m_nPaints++;
+        m_rectPainted = dc.m_ps.rcPaint;
+    }
+    afx_msg BOOL OnEraseBkgnd(CDC*)
+    {
+        m_nErases++;
+        return TRUE;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CPaintRecorderWnd, CWnd)
+    ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
+END_MESSAGE_MAP()
+}
+
+TEST(FrameRedrawScreenRect, RepaintsTheCoveredPartOfVisibleWindowsAtOnce)
+{
+    CPaintRecorderWnd wndCovered, wndElsewhere, wndHidden;
+    ASSERT_TRUE(wndCovered.CreateAt(CRect(100, 100, 300, 250), TRUE));
+    ASSERT_TRUE(wndElsewhere.CreateAt(CRect(600, 400, 700, 500), TRUE));
+    ASSERT_TRUE(wndHidden.CreateAt(CRect(120, 110, 220, 210), FALSE));
+    PumpTestMessages(50);
+    wndCovered.Reset();
+    wndElsewhere.Reset();
+    wndHidden.Reset();
+
+    CRect rectScreen(150, 120, 200, 160);
+    EXPECT_NE(0, RedrawScreenRect(&rectScreen));
+
+    // painted before the call returned, in client coordinates, background erased
+    EXPECT_EQ(1, wndCovered.m_nPaints);
+    EXPECT_EQ(CRect(50, 20, 100, 60), wndCovered.m_rectPainted);
+    EXPECT_EQ(1, wndCovered.m_nErases);
+    EXPECT_EQ(0, wndElsewhere.m_nPaints);
+    EXPECT_EQ(0, wndHidden.m_nPaints);
+
+    wndCovered.DestroyWindow();
+    wndElsewhere.DestroyWindow();
+    wndHidden.DestroyWindow();
+}
+
+TEST(FrameRedrawScreenRect, RepaintsEveryWindowUnderTheRect)
+{
+    CPaintRecorderWnd wndLeft, wndRight;
+    ASSERT_TRUE(wndLeft.CreateAt(CRect(100, 100, 200, 200), TRUE));
+    ASSERT_TRUE(wndRight.CreateAt(CRect(200, 100, 300, 200), TRUE));
+    PumpTestMessages(50);
+    wndLeft.Reset();
+    wndRight.Reset();
+
+    CRect rectScreen(180, 150, 220, 170);
+    EXPECT_NE(0, RedrawScreenRect(&rectScreen));
+    EXPECT_EQ(1, wndLeft.m_nPaints);
+    EXPECT_EQ(CRect(80, 50, 100, 70), wndLeft.m_rectPainted);
+    EXPECT_EQ(1, wndRight.m_nPaints);
+    EXPECT_EQ(CRect(0, 50, 20, 70), wndRight.m_rectPainted);
+
+    wndLeft.DestroyWindow();
+    wndRight.DestroyWindow();
+}
+
+TEST(FrameRedrawScreenRect, NullRectFails)
+{
+    EXPECT_EQ(0, RedrawScreenRect(NULL));
+}

@@ -1,0 +1,279 @@
+// test_frame_services.cpp - what the library asks of its host: system colours, the message box
+// owner; and the resource scope every resource load of the library goes through.
+#include <WEXOctrl.h>
+#include <gtest/gtest.h>
+#include <string>
+#include "wexotest.h"
+#include "frame_test.h"
+
+namespace
+{
+const int s_colorIndexes[] = { COLOR_BTNFACE, COLOR_WINDOW, COLOR_HIGHLIGHT, COLOR_3DSHADOW, COLOR_GRAYTEXT };
+
+// A window that answers WM_GET_SYS_COLOR the way a host's main window may, and records how it
+// was asked.
+class CColorHostWnd : public CWnd
+{
+public:
+    CColorHostWnd() : m_lAnswer(1), m_clrAnswer(RGB(12, 34, 56)), m_nCalls(0), m_wParamLast(0),
+        m_bColorZeroOnEntry(FALSE) {}
+
+    BOOL Create()
+    {
+        return CreateEx(0, AfxRegisterWndClass(0), "colour host", WS_POPUP, 0, 0, 50, 50, NULL, 0);
+    }
+
+    LRESULT m_lAnswer;          // what the handler returns
+    COLORREF m_clrAnswer;       // what it stores
+    int m_nCalls;
+    WPARAM m_wParamLast;
+    BOOL m_bColorZeroOnEntry;
+
+protected:
+    afx_msg LRESULT OnGetSysColor(WPARAM wParam, LPARAM lParam)
+    {
+        m_nCalls++;
+        m_wParamLast = wParam;
+        COLORREF* pColor = (COLORREF*)lParam;
+        m_bColorZeroOnEntry = pColor != NULL && *pColor == 0;
+        if (pColor != NULL)
+            *pColor = m_clrAnswer;
+        return m_lAnswer;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CColorHostWnd, CWnd)
+    ON_REGISTERED_MESSAGE(WM_GET_SYS_COLOR, OnGetSysColor)
+END_MESSAGE_MAP()
+
+// A host window that answers nothing: every message gets the default 0.
+class CSilentHostWnd : public CWnd
+{
+public:
+    BOOL Create()
+    {
+        return CreateEx(0, AfxRegisterWndClass(0), "silent host", WS_POPUP, 0, 0, 50, 50, NULL, 0);
+    }
+};
+
+// Makes pWnd the application's main window for the length of a test.
+class CMainWndScope
+{
+public:
+    explicit CMainWndScope(CWnd* pWnd) : m_pSaved(AfxGetApp()->m_pMainWnd) { AfxGetApp()->m_pMainWnd = pWnd; }
+    ~CMainWndScope() { AfxGetApp()->m_pMainWnd = m_pSaved; }
+private:
+    CWnd* m_pSaved;
+};
+}
+
+TEST(FrameSysColors, NoWindowGivesTheWindowsColours)
+{
+    CWnd wndNoHandle;
+    for (int nIndex : s_colorIndexes)
+    {
+        EXPECT_EQ(::GetSysColor(nIndex), GetAppSysColor(NULL, nIndex, UIL_COLORCONTEXT_TOOLBAR));
+        EXPECT_EQ(::GetSysColor(nIndex), GetAppSysColor(&wndNoHandle, nIndex, UIL_COLORCONTEXT_DOCKBAR));
+    }
+}
+
+TEST(FrameSysColors, SilentWindowGivesTheWindowsColours)
+{
+    CSilentHostWnd wnd;
+    ASSERT_TRUE(wnd.Create());
+    for (int nIndex : s_colorIndexes)
+        EXPECT_EQ(::GetSysColor(nIndex), GetAppSysColor(&wnd, nIndex, UIL_COLORCONTEXT_CONTROL));
+    wnd.DestroyWindow();
+}
+
+TEST(FrameSysColors, AnsweringWindowIsObeyedAndToldWhoAsks)
+{
+    CColorHostWnd wnd;
+    ASSERT_TRUE(wnd.Create());
+
+    EXPECT_EQ(RGB(12, 34, 56), GetAppSysColor(&wnd, COLOR_BTNFACE, UIL_COLORCONTEXT_DOCKBAR));
+    EXPECT_EQ(1, wnd.m_nCalls);
+    EXPECT_EQ((WPARAM)(COLOR_BTNFACE | (8 << 16)), wnd.m_wParamLast);
+    EXPECT_TRUE(wnd.m_bColorZeroOnEntry);
+
+    // the index keeps its low 16 bits only: the context owns the rest
+    GetAppSysColor(&wnd, 0x10005, UIL_COLORCONTEXT_TOOLBAR);
+    EXPECT_EQ((WPARAM)0x60005, wnd.m_wParamLast);
+
+    // black is a colour: a non-zero answer counts, not the value stored
+    wnd.m_clrAnswer = RGB(0, 0, 0);
+    EXPECT_EQ(RGB(0, 0, 0), GetAppSysColor(&wnd, COLOR_WINDOW, UIL_COLORCONTEXT_CONTROL));
+
+    // a colour stored without a non-zero answer is not taken
+    wnd.m_clrAnswer = RGB(1, 2, 3);
+    wnd.m_lAnswer = 0;
+    EXPECT_EQ(::GetSysColor(COLOR_WINDOW), GetAppSysColor(&wnd, COLOR_WINDOW, UIL_COLORCONTEXT_CONTROL));
+    wnd.DestroyWindow();
+}
+
+TEST(FrameSysColors, MainWindowColoursComeFromTheHostsMainWindow)
+{
+    CColorHostWnd wndHost;
+    ASSERT_TRUE(wndHost.Create());
+    {
+        CMainWndScope mainWnd(&wndHost);
+        EXPECT_EQ(RGB(12, 34, 56), GetMainWndSysColor(COLOR_3DSHADOW, UIL_COLORCONTEXT_TOOLBAR));
+        EXPECT_EQ((WPARAM)(COLOR_3DSHADOW | (6 << 16)), wndHost.m_wParamLast);
+    }
+    {
+        // a host without a main window: the library's defaults, nobody asked
+        CMainWndScope mainWnd(NULL);
+        const int nCalls = wndHost.m_nCalls;
+        EXPECT_EQ(::GetSysColor(COLOR_3DSHADOW), GetMainWndSysColor(COLOR_3DSHADOW, UIL_COLORCONTEXT_TOOLBAR));
+        EXPECT_EQ(nCalls, wndHost.m_nCalls);
+    }
+    wndHost.DestroyWindow();
+
+    // a host whose main window answers every message with 0
+    CSilentHostWnd wndSilent;
+    ASSERT_TRUE(wndSilent.Create());
+    {
+        CMainWndScope mainWnd(&wndSilent);
+        for (int nIndex : s_colorIndexes)
+            EXPECT_EQ(::GetSysColor(nIndex), GetMainWndSysColor(nIndex, UIL_COLORCONTEXT_DOCKBAR));
+    }
+    wndSilent.DestroyWindow();
+}
+
+TEST(FrameResourceScope, LibraryWithoutLanguageExtensionUsesItsOwnResources)
+{
+    // no LangExt.dll lies beside the test programs
+    ASSERT_NE(nullptr, ::GetModuleHandleA("WEXOctrl.dll"));
+    EXPECT_EQ(::GetModuleHandleA("WEXOctrl.dll"), g_hUILResource);
+}
+
+TEST(FrameResourceScope, SwitchesToTheLibraryAndRestores)
+{
+    const HINSTANCE hBefore = AfxGetResourceHandle();
+    ASSERT_NE(g_hUILResource, hBefore);
+    {
+        CUILResourceScope scope;
+        EXPECT_EQ(g_hUILResource, AfxGetResourceHandle());
+        EXPECT_EQ(hBefore, scope.GetPreviousHandle());
+    }
+    EXPECT_EQ(hBefore, AfxGetResourceHandle());
+}
+
+TEST(FrameResourceScope, NestedScopesRestoreWhatEachFound)
+{
+    const HINSTANCE hBefore = AfxGetResourceHandle();
+    const HINSTANCE hOther = ::GetModuleHandleA("WEXOfx.dll");
+    ASSERT_NE(nullptr, hOther);
+    {
+        CUILResourceScope outer;
+        // code inside a scope may switch on its own; the next scope puts that back too
+        AfxSetResourceHandle(hOther);
+        {
+            CUILResourceScope inner;
+            EXPECT_EQ(g_hUILResource, AfxGetResourceHandle());
+            {
+                CUILResourceScope innermost;
+                EXPECT_EQ(g_hUILResource, AfxGetResourceHandle());
+            }
+            EXPECT_EQ(g_hUILResource, AfxGetResourceHandle());
+        }
+        EXPECT_EQ(hOther, AfxGetResourceHandle());
+    }
+    EXPECT_EQ(hBefore, AfxGetResourceHandle());
+}
+
+namespace
+{
+// Answers the first message box with the given caption from another thread, after noting who
+// owns it and whether a window of the test's thread still takes input.
+class CMessageBoxCloser
+{
+public:
+    CMessageBoxCloser(const char* pszCaption, int nButton, HWND hWndWatched)
+        : m_bFound(FALSE), m_hWndOwner(NULL), m_bWatchedEnabled(TRUE),
+          m_strCaption(pszCaption), m_nButton(nButton), m_hWndWatched(hWndWatched), m_hThread(NULL)
+    {
+        m_hThread = ::CreateThread(NULL, 0, ThreadProc, this, 0, NULL);
+    }
+    ~CMessageBoxCloser()
+    {
+        if (m_hThread != NULL)
+        {
+            ::WaitForSingleObject(m_hThread, 10000);
+            ::CloseHandle(m_hThread);
+        }
+    }
+
+    BOOL m_bFound;
+    HWND m_hWndOwner;
+    BOOL m_bWatchedEnabled;
+
+private:
+    static DWORD WINAPI ThreadProc(LPVOID pParam)
+    {
+        CMessageBoxCloser* pThis = (CMessageBoxCloser*)pParam;
+        for (int nTry = 0; nTry < 1000; nTry++)
+        {
+            HWND hWndBox = ::FindWindowA("#32770", pThis->m_strCaption.c_str());
+            if (hWndBox != NULL && ::IsWindowVisible(hWndBox))
+            {
+                pThis->m_hWndOwner = ::GetWindow(hWndBox, GW_OWNER);
+                if (pThis->m_hWndWatched != NULL)
+                    pThis->m_bWatchedEnabled = ::IsWindowEnabled(pThis->m_hWndWatched);
+                pThis->m_bFound = TRUE;
+                ::PostMessageA(hWndBox, WM_COMMAND, pThis->m_nButton, 0);
+                return 0;
+            }
+            ::Sleep(10);
+        }
+        return 1;
+    }
+
+    std::string m_strCaption;
+    int m_nButton;
+    HWND m_hWndWatched;
+    HANDLE m_hThread;
+};
+}
+
+TEST(FrameAppMessageBox, OwnedByTheHostsMainWindow)
+{
+    CSilentHostWnd wndMain;
+    ASSERT_TRUE(wndMain.Create());
+    wndMain.ShowWindow(SW_SHOWNA);
+    {
+        // (the framework ends the thread's loop when its main window is destroyed: the scope
+        // ends first)
+        CMainWndScope mainWnd(&wndMain);
+        CMessageBoxCloser closer("frame test: owned box", IDNO, wndMain.m_hWnd);
+        int nResult = AppMessageBox("Keep the drawing?", "frame test: owned box", MB_YESNO | MB_ICONQUESTION);
+        EXPECT_EQ(IDNO, nResult);
+        EXPECT_TRUE(closer.m_bFound);
+        EXPECT_EQ(wndMain.m_hWnd, closer.m_hWndOwner);
+        EXPECT_FALSE(closer.m_bWatchedEnabled);
+    }
+    EXPECT_TRUE(wndMain.IsWindowEnabled());
+    wndMain.DestroyWindow();
+}
+
+TEST(FrameAppMessageBox, WithoutMainWindowItIsTaskModal)
+{
+    CMainWndScope mainWnd(NULL);
+    // a window of the host's thread that is not its main window: task-modal keeps it from input
+    CSilentHostWnd wndOther;
+    ASSERT_TRUE(wndOther.Create());
+    wndOther.ShowWindow(SW_SHOWNA);
+
+    int nResult;
+    {
+        CMessageBoxCloser closer("frame test: unowned box", IDRETRY, wndOther.m_hWnd);
+        nResult = AppMessageBox("The file is locked.", "frame test: unowned box", MB_RETRYCANCEL);
+        EXPECT_TRUE(closer.m_bFound);
+        EXPECT_EQ(nullptr, closer.m_hWndOwner);
+        EXPECT_FALSE(closer.m_bWatchedEnabled);
+    }
+    EXPECT_EQ(IDRETRY, nResult);
+    EXPECT_TRUE(wndOther.IsWindowEnabled());
+    wndOther.DestroyWindow();
+}
