@@ -9,9 +9,10 @@ const int nMajorEvery = 5;
 const int nAxisMargin = 40;     // the axes' origin sits this far from the lower-left corner
 const int nAxisLength = 60;
 
-const COLORREF clrSheet = RGB(255, 255, 255);
-const COLORREF clrMinorGrid = RGB(236, 236, 236);
-const COLORREF clrMajorGrid = RGB(208, 208, 208);
+// The sheet takes the window colour the host gives the library's controls (its colour scheme,
+// else Windows'); grid lines are the sheet shaded towards the text colour.
+const float fMinorGridShade = 0.07f;
+const float fMajorGridShade = 0.18f;
 const COLORREF clrAxisX = RGB(200, 40, 40);
 const COLORREF clrAxisY = RGB(40, 160, 40);
 }
@@ -89,14 +90,20 @@ void CDrawingView::OnPaint()
     CRect rectClient;
     GetClientRect(&rectClient);
 
+    const COLORREF clrSheet = GetMainWndSysColor(COLOR_WINDOW, UIL_COLORCONTEXT_CONTROL);
     dc.FillSolidRect(&rectClient, clrSheet);
     if (m_bShowGrid)
-        DrawGrid(&dc, rectClient);
+    {
+        const COLORREF clrText = GetMainWndSysColor(COLOR_WINDOWTEXT, UIL_COLORCONTEXT_CONTROL);
+        DrawGrid(&dc, rectClient, GetMixColor(clrSheet, clrText, fMinorGridShade),
+            GetMixColor(clrSheet, clrText, fMajorGridShade));
+    }
     if (m_bShowAxes)
         DrawAxes(&dc, rectClient);
 }
 
-void CDrawingView::DrawGrid(CDC* pDC, const CRect& rectClient)
+void CDrawingView::DrawGrid(CDC* pDC, const CRect& rectClient, COLORREF clrMinorGrid,
+    COLORREF clrMajorGrid)
 {
     // lines are counted from the axes' origin so that the major lines run through it
     const int xOrigin = rectClient.left + nAxisMargin;

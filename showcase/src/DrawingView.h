@@ -22,7 +22,7 @@ public:
 protected:
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
 
-    void DrawGrid(CDC* pDC, const CRect& rectClient);
+    void DrawGrid(CDC* pDC, const CRect& rectClient, COLORREF clrMinorGrid, COLORREF clrMajorGrid);
     void DrawAxes(CDC* pDC, const CRect& rectClient);
 
     BOOL m_bShowGrid;

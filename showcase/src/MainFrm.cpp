@@ -7,6 +7,9 @@ IMPLEMENT_DYNAMIC(CMainFrame, CFrameWnd)
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_WM_CREATE()
     ON_WM_SETFOCUS()
+    ON_REGISTERED_MESSAGE(WM_GET_SYS_COLOR, OnGetSysColor)
+    ON_COMMAND(ID_VIEW_DARKSCHEME, OnViewDarkScheme)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_DARKSCHEME, OnUpdateViewDarkScheme)
 END_MESSAGE_MAP()
 
 CMainFrame::CMainFrame()
@@ -49,4 +52,31 @@ BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
     if (m_wndView.OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
     return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+LRESULT CMainFrame::OnGetSysColor(WPARAM wParam, LPARAM lParam)
+{
+    // wParam: system-colour index in the low word, the asking kind of control in the high word
+    return m_colorScheme.Lookup((int)LOWORD(wParam), (UINT)HIWORD(wParam), (COLORREF*)lParam);
+}
+
+void CMainFrame::SetColorScheme(CHostColorScheme::Scheme scheme)
+{
+    if (scheme == m_colorScheme.GetScheme())
+        return;
+    m_colorScheme.SetScheme(scheme);
+    // floating palettes are windows of their own: everything on screen takes the new colours
+    CRect rectScreen = GetVirtualMonitorRect();
+    RedrawScreenRect(&rectScreen);
+}
+
+void CMainFrame::OnViewDarkScheme()
+{
+    SetColorScheme(m_colorScheme.GetScheme() == CHostColorScheme::schemeDark ?
+        CHostColorScheme::schemeStandard : CHostColorScheme::schemeDark);
+}
+
+void CMainFrame::OnUpdateViewDarkScheme(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(m_colorScheme.GetScheme() == CHostColorScheme::schemeDark ? 1 : 0);
 }

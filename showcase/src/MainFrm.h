@@ -3,6 +3,7 @@
 
 #include <WEXOctrl.h>
 #include "DrawingView.h"
+#include "HostColors.h"
 
 class CMainFrame : public CFrameWnd
 {
@@ -13,13 +14,22 @@ public:
 
     CDrawingView& GetDrawingView() { return m_wndView; }
 
+    // the colours the host gives the library's controls (WM_GET_SYS_COLOR); switching repaints
+    // every window on screen
+    CHostColorScheme::Scheme GetColorScheme() const { return m_colorScheme.GetScheme(); }
+    void SetColorScheme(CHostColorScheme::Scheme scheme);
+
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
     virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
 
 protected:
     CDrawingView m_wndView;
+    CHostColorScheme m_colorScheme;
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg LRESULT OnGetSysColor(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnViewDarkScheme();
+    afx_msg void OnUpdateViewDarkScheme(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 };

@@ -16,6 +16,7 @@ void ResetFrame(CMainFrame* pFrame)
     pFrame->SetWindowPos(NULL, 0, 0, nSceneWidth, nSceneHeight, SWP_NOZORDER | SWP_NOACTIVATE);
     pFrame->GetDrawingView().ResetDrawing();
     HideColorsScene();
+    pFrame->SetColorScheme(CHostColorScheme::schemeStandard);
 }
 
 // The application as it starts: an empty drawing with grid and axes.
@@ -32,10 +33,20 @@ BOOL SceneColorsOnFrame(CMainFrame* pFrame)
     return SceneColors(pFrame);
 }
 
+// The host answers the library's colour requests with its dark scheme (View > Dark Colour
+// Scheme): everything painted in the colours the library's controls get turns dark.
+BOOL SceneDarkScheme(CMainFrame* pFrame)
+{
+    ResetFrame(pFrame);
+    pFrame->SetColorScheme(CHostColorScheme::schemeDark);
+    return TRUE;
+}
+
 const SHOWCASE_SCENE s_scenes[] =
 {
     { "main", "Main window with an empty drawing", SceneMain },
     { "colors", "Colour map and the six channel sliders editing one colour", SceneColorsOnFrame },
+    { "dark-scheme", "The host's dark colour scheme, given to the library as system colours", SceneDarkScheme },
 };
 }
 

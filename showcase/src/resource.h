@@ -15,3 +15,4 @@
 #define ID_FILE_NEWDRAWING  32771
 #define ID_VIEW_GRID        32772
 #define ID_VIEW_AXES        32773
+#define ID_VIEW_DARKSCHEME  32780
