@@ -7,6 +7,7 @@
 // ConstrainRectToScreen applies to the list of monitors.
 #include <WEXOctrl.h>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <vector>
 #include "frame/UILFrameImpl.h"
 #include "wexotest.h"
@@ -189,6 +190,11 @@ class CPaintRecorderWnd : public CWnd
 {
 public:
     CPaintRecorderWnd() : m_nPaints(0), m_nErases(0) {}
+    virtual ~CPaintRecorderWnd()
+    {
+        if (m_hWnd != NULL)
+            DestroyWindow();
+    }
 
     BOOL CreateAt(const CRect& rectScreen, BOOL bVisible)
     {
@@ -228,6 +234,14 @@ BEGIN_MESSAGE_MAP(CPaintRecorderWnd, CWnd)
     ON_WM_PAINT()
     ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
+
+// Lets the windows paint what they have to after being shown, then starts their records afresh.
+void SettleAndReset(std::initializer_list<CPaintRecorderWnd*> windows)
+{
+    PumpTestMessages(50);
+    for (CPaintRecorderWnd* pWnd : windows)
+        pWnd->Reset();
+}
 }
 
 TEST(FrameRedrawScreenRect, RepaintsTheCoveredPartOfVisibleWindowsAtOnce)
@@ -236,10 +250,7 @@ TEST(FrameRedrawScreenRect, RepaintsTheCoveredPartOfVisibleWindowsAtOnce)
     ASSERT_TRUE(wndCovered.CreateAt(CRect(100, 100, 300, 250), TRUE));
     ASSERT_TRUE(wndElsewhere.CreateAt(CRect(600, 400, 700, 500), TRUE));
     ASSERT_TRUE(wndHidden.CreateAt(CRect(120, 110, 220, 210), FALSE));
-    PumpTestMessages(50);
-    wndCovered.Reset();
-    wndElsewhere.Reset();
-    wndHidden.Reset();
+    SettleAndReset({ &wndCovered, &wndElsewhere, &wndHidden });
 
     CRect rectScreen(150, 120, 200, 160);
     EXPECT_NE(0, RedrawScreenRect(&rectScreen));
@@ -250,10 +261,6 @@ TEST(FrameRedrawScreenRect, RepaintsTheCoveredPartOfVisibleWindowsAtOnce)
     EXPECT_EQ(1, wndCovered.m_nErases);
     EXPECT_EQ(0, wndElsewhere.m_nPaints);
     EXPECT_EQ(0, wndHidden.m_nPaints);
-
-    wndCovered.DestroyWindow();
-    wndElsewhere.DestroyWindow();
-    wndHidden.DestroyWindow();
 }
 
 TEST(FrameRedrawScreenRect, RepaintsEveryWindowUnderTheRect)
@@ -261,9 +268,7 @@ TEST(FrameRedrawScreenRect, RepaintsEveryWindowUnderTheRect)
     CPaintRecorderWnd wndLeft, wndRight;
     ASSERT_TRUE(wndLeft.CreateAt(CRect(100, 100, 200, 200), TRUE));
     ASSERT_TRUE(wndRight.CreateAt(CRect(200, 100, 300, 200), TRUE));
-    PumpTestMessages(50);
-    wndLeft.Reset();
-    wndRight.Reset();
+    SettleAndReset({ &wndLeft, &wndRight });
 
     CRect rectScreen(180, 150, 220, 170);
     EXPECT_NE(0, RedrawScreenRect(&rectScreen));
@@ -271,9 +276,6 @@ TEST(FrameRedrawScreenRect, RepaintsEveryWindowUnderTheRect)
     EXPECT_EQ(CRect(80, 50, 100, 70), wndLeft.m_rectPainted);
     EXPECT_EQ(1, wndRight.m_nPaints);
     EXPECT_EQ(CRect(0, 50, 20, 70), wndRight.m_rectPainted);
-
-    wndLeft.DestroyWindow();
-    wndRight.DestroyWindow();
 }
 
 TEST(FrameRedrawScreenRect, NullRectFails)
