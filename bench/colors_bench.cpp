@@ -11,18 +11,14 @@
 #include <math.h>
 #include <stdio.h>
 #include <algorithm>
+#include <chrono>
 #include <vector>
 
 namespace
 {
 double Seconds()
 {
-    static LARGE_INTEGER s_freq;
-    if (s_freq.QuadPart == 0)
-        ::QueryPerformanceFrequency(&s_freq);
-    LARGE_INTEGER t;
-    ::QueryPerformanceCounter(&t);
-    return (double)t.QuadPart / (double)s_freq.QuadPart;
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 // the shortest of five runs: a busy moment of the machine does not count

@@ -1,6 +1,7 @@
 // ColorArray.cpp - CColorArray, the colour map.
 #include "ColorArray.h"
 #include "CustomColorIcons.h"
+#include "OffscreenDC.h"
 #include "ColorParam.h"
 #include "frame/UILFrame.h"
 #include "res/resource.h"
@@ -292,12 +293,12 @@ void CColorArray::InvalidateItem(int nIndex)
         InvalidateRect(&rc, FALSE);
 }
 
-void CColorArray::SetCurentSelection(int nIndex)
+void CColorArray::ChangeSelection(int& nSelection, int nIndex)
 {
-    if (nIndex == m_nCurSel)
+    if (nIndex == nSelection)
         return;
-    const int nOld = m_nCurSel;
-    m_nCurSel = nIndex;
+    const int nOld = nSelection;
+    nSelection = nIndex;
     if (::IsWindow(m_hWnd))
     {
         InvalidateItem(nOld);
@@ -305,22 +306,14 @@ void CColorArray::SetCurentSelection(int nIndex)
     }
 }
 
+void CColorArray::SetCurentSelection(int nIndex)
+{
+    ChangeSelection(m_nCurSel, nIndex);
+}
+
 void CColorArray::SetCurentSelection2(int nIndex)
 {
-    if (!m_bEnableSelection2)
-    {
-        SetCurentSelection(nIndex);
-        return;
-    }
-    if (nIndex == m_nCurSel2)
-        return;
-    const int nOld = m_nCurSel2;
-    m_nCurSel2 = nIndex;
-    if (::IsWindow(m_hWnd))
-    {
-        InvalidateItem(nOld);
-        InvalidateItem(nIndex);
-    }
+    ChangeSelection(m_bEnableSelection2 ? m_nCurSel2 : m_nCurSel, nIndex);
 }
 
 void CColorArray::OnSelChange()
@@ -497,15 +490,8 @@ void CColorArray::OnPaint()
     GetClientRect(&rcClient);
     if (rcClient.IsRectEmpty())
         return;
-    // drawn off screen and copied, so a moving hot cell does not flicker
-    CDC dcMem;
-    dcMem.CreateCompatibleDC(&dc);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(&dc, rcClient.Width(), rcClient.Height());
-    CBitmap* pOldBitmap = dcMem.SelectObject(&bitmap);
-    dcMem.FillSolidRect(&rcClient, ::GetSysColor(COLOR_BTNFACE));
-
-    const CRect rcUpdate(dc.m_ps.rcPaint);
+    COffscreenDC dcMem(dc, rcClient, ::GetSysColor(COLOR_BTNFACE));
+    const CRect rcUpdate = dcMem.GetUpdateRect();
     const int nCount = GetItemCount();
     for (int i = 0; i < nCount; i++)
     {
@@ -514,9 +500,6 @@ void CColorArray::OnPaint()
         if (rcMeet.IntersectRect(&rc, &rcUpdate))
             DrawItem(&dcMem, i);
     }
-    dc.BitBlt(rcUpdate.left, rcUpdate.top, rcUpdate.Width(), rcUpdate.Height(), &dcMem,
-        rcUpdate.left, rcUpdate.top, SRCCOPY);
-    dcMem.SelectObject(pOldBitmap);
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -541,15 +524,20 @@ void CColorArray::RestartHotTimer()
     SetTimer(nHotTimer, nHotTimerElapse, NULL);
 }
 
+void CColorArray::SetHotIndex(int nHit, BOOL bRedrawSame)
+{
+    if (nHit == m_nHotIndex && !bRedrawSame)
+        return;
+    if (nHit != m_nHotIndex)
+        InvalidateItem(m_nHotIndex);
+    m_nHotIndex = nHit;
+    InvalidateItem(nHit);
+}
+
 void CColorArray::OnMouseMove(UINT nFlags, CPoint point)
 {
     const int nHit = GetHitItem(point);
-    if (nHit != m_nHotIndex)
-    {
-        InvalidateItem(m_nHotIndex);
-        m_nHotIndex = nHit;
-        InvalidateItem(nHit);
-    }
+    SetHotIndex(nHit, FALSE);
     m_bButtonDown = (nFlags & (MK_LBUTTON | MK_RBUTTON)) != 0;
     RestartHotTimer();
 
@@ -564,11 +552,9 @@ void CColorArray::OnMouseMove(UINT nFlags, CPoint point)
 
 BOOL CColorArray::OnButtonDown(CPoint point, BOOL bSecond)
 {
+    // the cell pressed is redrawn even when it was hot already: it now shows the pressed band
     const int nHit = GetHitItem(point);
-    if (nHit != m_nHotIndex)
-        InvalidateItem(m_nHotIndex);
-    m_nHotIndex = nHit;
-    InvalidateItem(nHit);
+    SetHotIndex(nHit, TRUE);
     RestartHotTimer();
     return !bSecond && m_bShowMenu && nHit == (int)m_Colors.GetSize();
 }

@@ -78,6 +78,8 @@ public:
 
 protected:
     void InvalidateItem(int nIndex);
+    void ChangeSelection(int& nSelection, int nIndex);
+    void SetHotIndex(int nHit, BOOL bRedrawSame);
     void RestartHotTimer();
     void DrawItem(CDC* pDC, int nIndex);
     void Resort();

@@ -1,5 +1,6 @@
 // ColorParam.cpp - CColorParam, the one-channel colour slider.
 #include "ColorParam.h"
+#include "OffscreenDC.h"
 #include "frame/UILFrame.h"
 #include "res/resource.h"
 #include <stdio.h>
@@ -494,13 +495,7 @@ void CColorParam::OnPaint()
     if (rcClient.IsRectEmpty())
         return;
 
-    CDC dcMem;
-    dcMem.CreateCompatibleDC(&dc);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(&dc, rcClient.Width(), rcClient.Height());
-    CBitmap* pOldBitmap = dcMem.SelectObject(&bitmap);
-    dcMem.FillSolidRect(&rcClient, ::GetSysColor(COLOR_BTNFACE));
-
+    COffscreenDC dcMem(dc, rcClient, ::GetSysColor(COLOR_BTNFACE));
     CRect rcStrip;
     GetBitmapRect(rcStrip);
     if (m_wType & COLORPARAM_LABEL)
@@ -542,8 +537,6 @@ void CColorParam::OnPaint()
         }
     }
 
-    dc.BitBlt(0, 0, rcClient.Width(), rcClient.Height(), &dcMem, 0, 0, SRCCOPY);
-    dcMem.SelectObject(pOldBitmap);
 }
 
 /////////////////////////////////////////////////////////////////////////////
