@@ -12,5 +12,6 @@
 #include "frame/UILMessages.h"
 #include "frame/UILFrame.h"
 #include "colors/ColorModel.h"     // colours: CUILColor, conversions, colour map, channel slider
+#include "bitmaps/Bitmaps.h"       // bitmap operations
 
 #endif // WEXOCTRL_H
