@@ -1,0 +1,436 @@
+// ResampleTest.cpp - ScaleBitmapEx against an area-average reference, and SharpBitmap on known
+// patterns.
+#include "BitmapTestUtil.h"
+#include <gtest/gtest.h>
+#include <math.h>
+#include <stdlib.h>
+
+namespace
+{
+COLORREF Noise(int x, int y)
+{
+    // a fixed pseudo-random picture: every channel differs from its neighbours
+    unsigned h = (unsigned)(x * 73856093) ^ (unsigned)(y * 19349663);
+    h ^= h >> 13;
+    h *= 0x5bd1e995;
+    h ^= h >> 15;
+    return RGB(h & 0xFF, (h >> 8) & 0xFF, (h >> 16) & 0xFF);
+}
+
+COLORREF Quadrants(int x, int y)
+{
+    // 8 x 6: red top left, green top right, blue bottom left, white bottom right
+    if (y < 3)
+        return x < 4 ? RGB(255, 0, 0) : RGB(0, 255, 0);
+    return x < 4 ? RGB(0, 0, 255) : RGB(255, 255, 255);
+}
+
+struct SScaleCase
+{
+    int cxSource, cySource, cxDest, cyDest;
+};
+
+// source pixels a destination pixel draws on along one axis, at most
+int MaxContributions(int nSource, int nDest)
+{
+    return nSource > nDest ? (nSource + nDest - 1) / nDest + 1 : 2;
+}
+
+// Fixed-point weights and the final shift only ever lose: the result is never above the exact
+// area average, and below it by at most one unit per pass (the shift) plus what the truncated
+// weights drop, under 1/4096 of full scale per weight.
+void ExpectNearAreaAverage(const SScaleCase& c, int nPasses)
+{
+    const double dMaxBelow = nPasses + nPasses * 255.0
+        * (MaxContributions(c.cxSource, c.cxDest) + MaxContributions(c.cySource, c.cyDest)) / 4096;
+
+    HBITMAP hSource = CreateTestDib(c.cxSource, c.cySource, Noise);
+    ASSERT_TRUE(hSource != NULL);
+    int cxSrc = 0, cySrc = 0;
+    const std::vector<COLORREF> source = ReadTestPixels(hSource, cxSrc, cySrc);
+
+    HBITMAP hScaled = ScaleBitmapEx(hSource, (WORD)c.cxDest, (WORD)c.cyDest);
+    ASSERT_TRUE(hScaled != NULL);
+    int cx = 0, cy = 0;
+    const std::vector<COLORREF> scaled = ReadTestPixels(hScaled, cx, cy);
+    ASSERT_EQ(c.cxDest, cx);
+    ASSERT_EQ(c.cyDest, cy);
+
+    double dWorst = 0.0;
+    for (int y = 0; y < cy; y++)
+        for (int x = 0; x < cx; x++)
+            for (int ch = 0; ch < 3; ch++)
+            {
+                const double ref = AreaAverage(source, cxSrc, cySrc, cx, cy, x, y, ch);
+                const int got = Channel(scaled[(size_t)y * cx + x], ch);
+                ASSERT_LE(got, ref + 1e-6) << c.cxSource << "x" << c.cySource << " -> " << cx
+                    << "x" << cy << " at " << x << "," << y << " channel " << ch;
+                if (ref - got > dWorst)
+                    dWorst = ref - got;
+            }
+    EXPECT_LE(dWorst, dMaxBelow) << c.cxSource << "x" << c.cySource << " -> " << c.cxDest << "x"
+        << c.cyDest;
+    ::DeleteObject(hScaled);
+    ::DeleteObject(hSource);
+}
+}
+
+TEST(ScaleBitmapEx, MatchesAreaAverageInOnePass)
+{
+    // both axes shrink, both grow, or one stays: a single pass
+    const SScaleCase cases[] = {
+        { 16, 12, 8, 6 }, { 17, 13, 5, 4 }, { 9, 7, 4, 7 }, { 10, 10, 3, 7 },
+        { 5, 4, 12, 9 }, { 3, 3, 8, 5 }, { 7, 5, 7, 13 }, { 13, 11, 13, 11 },
+    };
+    for (size_t i = 0; i < sizeof(cases) / sizeof(cases[0]); i++)
+        ExpectNearAreaAverage(cases[i], 1);
+}
+
+TEST(ScaleBitmapEx, MatchesAreaAverageInTwoPasses)
+{
+    // one axis grows while the other shrinks: each pass rounds down once
+    const SScaleCase cases[] = { { 12, 5, 5, 11 }, { 4, 15, 9, 6 }, { 31, 3, 7, 10 } };
+    for (size_t i = 0; i < sizeof(cases) / sizeof(cases[0]); i++)
+        ExpectNearAreaAverage(cases[i], 2);
+}
+
+namespace
+{
+// The fixed-point scheme as written down, walked with a running offset: per destination pixel
+// the (source index, weight) pairs of one axis.
+typedef std::vector<std::vector<std::pair<int, int>>> AxisModel;
+
+AxisModel ModelAxis(int m, int n)
+{
+    AxisModel axis(n);
+    if (m <= n)
+    {
+        // growing: a destination pixel is m long, a source pixel n
+        int i = 0, t = 0;
+        for (int j = 0; j < n; j++)
+        {
+            if (t + m <= n)
+            {
+                axis[j].push_back(std::make_pair(i, 4096));
+                t += m;
+                if (t == n)
+                {
+                    i++;
+                    t = 0;
+                }
+            }
+            else
+            {
+                axis[j].push_back(std::make_pair(i, (n - t) * 4096 / m));
+                axis[j].push_back(std::make_pair(i + 1, (t + m - n) * 4096 / m));
+                i++;
+                t = t + m - n;
+            }
+        }
+    }
+    else
+    {
+        // shrinking: source pixels (n long) handed out to destination pixels (m long)
+        int j = 0, t = 0;
+        for (int i = 0; i < m; i++)
+        {
+            if (t + n <= m)
+            {
+                axis[j].push_back(std::make_pair(i, n * 4096 / m));
+                t += n;
+                if (t == m)
+                {
+                    j++;
+                    t = 0;
+                }
+            }
+            else
+            {
+                axis[j].push_back(std::make_pair(i, (m - t) * 4096 / m));
+                axis[j + 1].push_back(std::make_pair(i, (t + n - m) * 4096 / m));
+                j++;
+                t = t + n - m;
+            }
+        }
+    }
+    return axis;
+}
+
+std::vector<COLORREF> ModelPass(const std::vector<COLORREF>& src, int cxSrc, int cySrc, int cx, int cy)
+{
+    const AxisModel ax = ModelAxis(cxSrc, cx);
+    const AxisModel ay = ModelAxis(cySrc, cy);
+    std::vector<COLORREF> dst((size_t)cx * cy);
+    for (int y = 0; y < cy; y++)
+        for (int x = 0; x < cx; x++)
+        {
+            unsigned sum[3] = { 0, 0, 0 };
+            for (const auto& wy : ay[y])
+                for (const auto& wx : ax[x])
+                    for (int ch = 0; ch < 3; ch++)
+                        sum[ch] += Channel(src[(size_t)wy.first * cxSrc + wx.first], ch)
+                            * (unsigned)wx.second * (unsigned)wy.second;
+            dst[(size_t)y * cx + x] = RGB(sum[0] >> 24, sum[1] >> 24, sum[2] >> 24);
+        }
+    return dst;
+}
+
+std::vector<COLORREF> ModelScale(const std::vector<COLORREF>& src, int cxSrc, int cySrc, int cx, int cy)
+{
+    if (cx < cxSrc && cy > cySrc)       // height first
+        return ModelPass(ModelPass(src, cxSrc, cySrc, cxSrc, cy), cxSrc, cy, cx, cy);
+    if (cx > cxSrc && cy < cySrc)       // width first
+        return ModelPass(ModelPass(src, cxSrc, cySrc, cx, cySrc), cx, cySrc, cx, cy);
+    return ModelPass(src, cxSrc, cySrc, cx, cy);
+}
+}
+
+TEST(ScaleBitmapEx, FollowsTheFixedPointSchemeExactly)
+{
+    // including the order of the two passes where one axis grows and the other shrinks
+    const SScaleCase cases[] = {
+        { 16, 12, 8, 6 }, { 17, 13, 5, 4 }, { 5, 4, 12, 9 }, { 7, 5, 7, 13 }, { 9, 7, 4, 7 },
+        { 12, 5, 5, 11 }, { 4, 15, 9, 6 }, { 31, 3, 7, 10 }, { 3, 8, 11, 3 },
+    };
+    for (size_t i = 0; i < sizeof(cases) / sizeof(cases[0]); i++)
+    {
+        const SScaleCase& c = cases[i];
+        HBITMAP hSource = CreateTestDib(c.cxSource, c.cySource, Noise);
+        int cxSrc, cySrc, cx, cy;
+        const std::vector<COLORREF> source = ReadTestPixels(hSource, cxSrc, cySrc);
+        HBITMAP hScaled = ScaleBitmapEx(hSource, (WORD)c.cxDest, (WORD)c.cyDest);
+        ASSERT_TRUE(hScaled != NULL);
+        EXPECT_EQ(ModelScale(source, cxSrc, cySrc, c.cxDest, c.cyDest), ReadTestPixels(hScaled, cx, cy))
+            << c.cxSource << "x" << c.cySource << " -> " << c.cxDest << "x" << c.cyDest;
+        ::DeleteObject(hScaled);
+        ::DeleteObject(hSource);
+    }
+}
+
+TEST(ScaleBitmapEx, ExactCasesKeepEveryUnit)
+{
+    // halving: four source pixels with weight 2048 x 2048 each, so the mean rounded down
+    HBITMAP hSource = CreateTestDib(10, 6, Noise);
+    int cxSrc, cySrc;
+    const std::vector<COLORREF> source = ReadTestPixels(hSource, cxSrc, cySrc);
+    HBITMAP hHalf = ScaleBitmapEx(hSource, 5, 3);
+    int cx, cy;
+    const std::vector<COLORREF> half = ReadTestPixels(hHalf, cx, cy);
+    for (int y = 0; y < 3; y++)
+        for (int x = 0; x < 5; x++)
+            for (int ch = 0; ch < 3; ch++)
+            {
+                const int sum = Channel(source[(2 * y) * 10 + 2 * x], ch)
+                    + Channel(source[(2 * y) * 10 + 2 * x + 1], ch)
+                    + Channel(source[(2 * y + 1) * 10 + 2 * x], ch)
+                    + Channel(source[(2 * y + 1) * 10 + 2 * x + 1], ch);
+                ASSERT_EQ(sum / 4, Channel(half[y * 5 + x], ch)) << x << "," << y;
+            }
+
+    // tripling: every new pixel lies inside one source pixel and takes it whole
+    HBITMAP hTriple = ScaleBitmapEx(hSource, 30, 18);
+    const std::vector<COLORREF> triple = ReadTestPixels(hTriple, cx, cy);
+    for (int y = 0; y < 18; y++)
+        for (int x = 0; x < 30; x++)
+            ASSERT_EQ(source[(y / 3) * 10 + x / 3], triple[y * 30 + x]) << x << "," << y;
+
+    // the same size is a copy
+    HBITMAP hSame = ScaleBitmapEx(hSource, 10, 6);
+    EXPECT_EQ(source, ReadTestPixels(hSame, cx, cy));
+    ::DeleteObject(hSame);
+    ::DeleteObject(hTriple);
+    ::DeleteObject(hHalf);
+    ::DeleteObject(hSource);
+}
+
+TEST(ScaleBitmapEx, KeepsOrientationAndSourceAndGivesScreenBitmap)
+{
+    HBITMAP hSource = CreateTestDib(8, 6, Quadrants);
+    int cx, cy;
+    const std::vector<COLORREF> before = ReadTestPixels(hSource, cx, cy);
+    HBITMAP hScaled = ScaleBitmapEx(hSource, 4, 3);
+    ASSERT_TRUE(hScaled != NULL);
+    const std::vector<COLORREF> scaled = ReadTestPixels(hScaled, cx, cy);
+    EXPECT_EQ(RGB(255, 0, 0), scaled[0]);
+    EXPECT_EQ(RGB(0, 255, 0), scaled[3]);
+    EXPECT_EQ(RGB(0, 0, 255), scaled[2 * 4]);
+    EXPECT_EQ(RGB(255, 255, 255), scaled[2 * 4 + 3]);
+    EXPECT_EQ(before, ReadTestPixels(hSource, cx, cy));
+
+    // a device bitmap of the screen's format, not a DIB section
+    DIBSECTION ds;
+    EXPECT_NE((int)sizeof(ds), ::GetObjectA(hScaled, sizeof(ds), &ds));
+    HDC hScreen = ::GetDC(NULL);
+    BITMAP bm;
+    ::GetObjectA(hScaled, sizeof(bm), &bm);
+    EXPECT_EQ(::GetDeviceCaps(hScreen, BITSPIXEL), bm.bmBitsPixel);
+    ::ReleaseDC(NULL, hScreen);
+
+    // a device bitmap as the source works as well as a DIB section
+    HBITMAP hAgain = ScaleBitmapEx(hScaled, 8, 6);
+    ASSERT_TRUE(hAgain != NULL);
+    const std::vector<COLORREF> again = ReadTestPixels(hAgain, cx, cy);
+    EXPECT_EQ(RGB(255, 0, 0), again[0]);
+    EXPECT_EQ(RGB(255, 255, 255), again[5 * 8 + 7]);
+    ::DeleteObject(hAgain);
+    ::DeleteObject(hScaled);
+    ::DeleteObject(hSource);
+}
+
+TEST(ScaleBitmapEx, RefusesMissingSourceAndEmptySize)
+{
+    EXPECT_TRUE(ScaleBitmapEx(NULL, 10, 10) == NULL);
+    HBITMAP hSource = CreateTestDib(4, 4, Noise);
+    EXPECT_TRUE(ScaleBitmapEx(hSource, 0, 10) == NULL);
+    EXPECT_TRUE(ScaleBitmapEx(hSource, 10, 0) == NULL);
+    ::DeleteObject(hSource);
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// SharpBitmap
+
+namespace
+{
+// The documented kernel in double precision; a result that lies within a hair of an integer is
+// that integer (the exact value is a fraction with a denominator of at most 188).
+int ReferenceSharpen(const std::vector<COLORREF>& p, int cx, int x, int y, int ch, int nStrength)
+{
+    const double k = (10 - nStrength) * 5 + 1;
+    const double a = 1.0 / k;
+    const double b = 1.0 / ((1.0 + a) * 4.0);
+    const double c = b * a;
+    auto at = [&](int dx, int dy) { return (double)Channel(p[(size_t)(y + dy) * cx + x + dx], ch); };
+    const double v = 2.0 * at(0, 0) - b * (at(0, -1) + at(0, 1) + at(-1, 0) + at(1, 0))
+        - c * (at(-1, -1) + at(1, -1) + at(-1, 1) + at(1, 1));
+    const double r = floor(v + 0.5);
+    const double e = fabs(v - r) < 1e-9 ? r : floor(v);
+    return e < 0 ? 0 : (e > 255 ? 255 : (int)e);
+}
+
+void ExpectSharpenedLikeReference(HBITMAP hBitmap, int nStrength)
+{
+    int cx, cy;
+    const std::vector<COLORREF> before = ReadTestPixels(hBitmap, cx, cy);
+    ASSERT_TRUE(SharpBitmap(hBitmap, nStrength));
+    const std::vector<COLORREF> after = ReadTestPixels(hBitmap, cx, cy);
+    for (int y = 0; y < cy; y++)
+        for (int x = 0; x < cx; x++)
+        {
+            const size_t i = (size_t)y * cx + x;
+            if (x == 0 || y == 0 || x == cx - 1 || y == cy - 1)
+            {
+                ASSERT_EQ(before[i], after[i]) << "border pixel " << x << "," << y;
+                continue;
+            }
+            for (int ch = 0; ch < 3; ch++)
+                ASSERT_EQ(ReferenceSharpen(before, cx, x, y, ch, nStrength), Channel(after[i], ch))
+                    << "strength " << nStrength << " at " << x << "," << y << " channel " << ch;
+        }
+}
+
+COLORREF Grey100WithSpot(int x, int y)
+{
+    return x == 2 && y == 2 ? RGB(150, 150, 150) : RGB(100, 100, 100);
+}
+}
+
+TEST(SharpBitmap, FollowsTheKernelOnDibSectionsAndDeviceBitmaps)
+{
+    // 7 pixels wide: 21-byte rows padded to 24, so a wrong row length shows
+    for (int nStrength = 1; nStrength <= 10; nStrength += 3)
+    {
+        HBITMAP hDib = CreateTestDib(7, 6, Noise);
+        ExpectSharpenedLikeReference(hDib, nStrength);
+        ::DeleteObject(hDib);
+    }
+    CBitmapEx bitmap32;
+    FillTestBitmap(bitmap32, 9, 5, 32, Noise);
+    ExpectSharpenedLikeReference((HBITMAP)bitmap32.m_hObject, 5);
+
+    HBITMAP hSource = CreateTestDib(6, 6, Noise);
+    HBITMAP hDevice = ScaleBitmapEx(hSource, 6, 6);
+    ExpectSharpenedLikeReference(hDevice, 10);
+    ::DeleteObject(hDevice);
+    ::DeleteObject(hSource);
+}
+
+TEST(SharpBitmap, KnownValuesAroundABrightSpot)
+{
+    // strength 1: a = 1/46, b = 46/188, c = 1/188; the spot gets 300 - 400 x 47/188 = 200
+    // exactly, which a sum in floating point tends to miss by a hair
+    HBITMAP hDib = CreateTestDib(5, 5, Grey100WithSpot);
+    ASSERT_TRUE(SharpBitmap(hDib, 1));
+    int cx, cy;
+    std::vector<COLORREF> p = ReadTestPixels(hDib, cx, cy);
+    EXPECT_EQ(200, GetRValue(p[2 * 5 + 2]));
+    // edge neighbours: 200 - (150 + 300) x 46/188 - 400/188 = 87.77 -> 87
+    EXPECT_EQ(87, GetRValue(p[1 * 5 + 2]));
+    // corners: 200 - 400 x 46/188 - (150 + 300)/188 = 99.73 -> 99
+    EXPECT_EQ(99, GetGValue(p[1 * 5 + 1]));
+    ::DeleteObject(hDib);
+
+    // strength 10: b = c = 1/8; the spot clips at 255 only when it is bright enough
+    hDib = CreateTestDib(5, 5, Grey100WithSpot);
+    ASSERT_TRUE(SharpBitmap(hDib, 10));
+    p = ReadTestPixels(hDib, cx, cy);
+    EXPECT_EQ(200, GetBValue(p[2 * 5 + 2]));                  // 300 - 100
+    EXPECT_EQ(93, GetBValue(p[2 * 5 + 1]));                   // 200 - 56.25 - 50 = 93.75
+    ::DeleteObject(hDib);
+}
+
+TEST(SharpBitmap, LeavesUniformPicturesAlone)
+{
+    static const BYTE levels[] = { 0, 1, 77, 128, 200, 254, 255 };
+    for (size_t i = 0; i < sizeof(levels); i++)
+    {
+        static BYTE s_level;
+        s_level = levels[i];
+        for (int nBits = 24; nBits <= 32; nBits += 8)
+        {
+            CBitmapEx bitmap;
+            FillTestBitmap(bitmap, 6, 5, nBits, [](int, int) { return RGB(s_level, s_level, s_level); });
+            for (int nStrength = 1; nStrength <= 10; nStrength++)
+                ASSERT_TRUE(SharpBitmap((HBITMAP)bitmap.m_hObject, nStrength));
+            int cx, cy;
+            const std::vector<COLORREF> p = ReadTestPixels((HBITMAP)bitmap.m_hObject, cx, cy);
+            for (size_t k = 0; k < p.size(); k++)
+                ASSERT_EQ(RGB(s_level, s_level, s_level), p[k]) << "level " << (int)s_level
+                    << " depth " << nBits << " pixel " << k;
+        }
+    }
+}
+
+TEST(SharpBitmap, RefusesOtherDepthsAndStrengths)
+{
+    // an 8-bit DIB section stays as it was
+    struct
+    {
+        BITMAPINFOHEADER bmiHeader;
+        RGBQUAD bmiColors[256];
+    } bmi;
+    memset(&bmi, 0, sizeof(bmi));
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = 4;
+    bmi.bmiHeader.biHeight = 4;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 8;
+    for (int i = 0; i < 256; i++)
+        bmi.bmiColors[i].rgbRed = bmi.bmiColors[i].rgbGreen = bmi.bmiColors[i].rgbBlue = (BYTE)i;
+    void* pv = NULL;
+    HBITMAP h8 = ::CreateDIBSection(NULL, (BITMAPINFO*)&bmi, DIB_RGB_COLORS, &pv, NULL, 0);
+    ASSERT_TRUE(h8 != NULL);
+    for (int i = 0; i < 16; i++)
+        ((BYTE*)pv)[i] = (BYTE)(i * 15);
+    EXPECT_EQ(0, SharpBitmap(h8, 5));
+    for (int i = 0; i < 16; i++)
+        EXPECT_EQ(i * 15, ((BYTE*)pv)[i]);
+    ::DeleteObject(h8);
+
+    HBITMAP hDib = CreateTestDib(5, 5, Grey100WithSpot);
+    EXPECT_EQ(0, SharpBitmap(hDib, 0));
+    EXPECT_EQ(0, SharpBitmap(hDib, -3));
+    int cx, cy;
+    EXPECT_EQ(RGB(150, 150, 150), ReadTestPixels(hDib, cx, cy)[2 * 5 + 2]);
+    EXPECT_EQ(0, SharpBitmap(NULL, 5));
+    ::DeleteObject(hDib);
+}
