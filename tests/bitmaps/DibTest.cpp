@@ -1,0 +1,262 @@
+// DibTest.cpp - CDib: BMP files through CFile, clipboard handles, archives, painting, and input
+// that is no DIB.
+#include "BitmapTestUtil.h"
+#include <gtest/gtest.h>
+#include <string.h>
+#include "wexotest.h"
+
+namespace
+{
+COLORREF Pattern(int x, int y)
+{
+    return RGB(x * 30, y * 40, (x + y) % 2 ? 200 : 20);
+}
+
+// 3 x 2, 4 bits per pixel, three colours; bits stored 2 bytes apart from the table (bfOffBits)
+const unsigned char bmp4[] = {
+    'B', 'M', 76, 0, 0, 0, 0, 0, 0, 0, 68, 0, 0, 0,
+    40, 0, 0, 0, 3, 0, 0, 0, 2, 0, 0, 0, 1, 0, 4, 0, 0, 0, 0, 0, 8, 0, 0, 0,
+    0, 0, 0, 0, 0, 0, 0, 0, 3, 0, 0, 0, 0, 0, 0, 0,
+    0, 0, 255, 0, 0, 255, 0, 0, 255, 0, 0, 0,      // red, green, blue
+    0xEE, 0xEE,                                     // a gap the offset skips
+    0x01, 0x20, 0, 0,                               // bottom row: red, green, blue
+    0x22, 0x10, 0, 0 };                             // top row: blue, blue, green
+
+class Dibs : public testing::Test
+{
+protected:
+    CTestTempDir m_dir;
+    std::string m_strBmp24;
+
+    void SetUp() override
+    {
+        CBitmapEx bitmap;
+        FillTestBitmap(bitmap, 7, 5, 24, Pattern);
+        m_strBmp24 = m_dir.GetFilePath("pattern.bmp");
+        ASSERT_TRUE(bitmap.Save(m_strBmp24.c_str()));
+        ASSERT_TRUE(m_dir.WriteFile("four.bmp", bmp4, sizeof(bmp4)));
+    }
+
+    bool ReadFile(const std::string& strPath, CDib& dib)
+    {
+        CFile file;
+        if (!file.Open(strPath.c_str(), CFile::modeRead))
+            return false;
+        return dib.Read(file) != 0;
+    }
+
+    // what the DIB paints at its own size
+    std::vector<COLORREF> Painted(CDib& dib)
+    {
+        CTestCanvas canvas(dib.Width(), dib.Height(), RGB(1, 1, 1));
+        EXPECT_TRUE(dib.Paint(canvas.DC().m_hDC, NULL, NULL));
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < dib.Height(); y++)
+            for (int x = 0; x < dib.Width(); x++)
+                pixels.push_back(canvas.Pixel(x, y));
+        return pixels;
+    }
+
+    std::vector<COLORREF> PatternPixels()
+    {
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < 5; y++)
+            for (int x = 0; x < 7; x++)
+                pixels.push_back(Pattern(x, y));
+        return pixels;
+    }
+};
+}
+
+TEST_F(Dibs, ReadsAndSavesBmpFiles)
+{
+    CDib dib;
+    EXPECT_FALSE(dib.IsValid());
+    EXPECT_EQ(0, dib.Width());
+    ASSERT_TRUE(ReadFile(m_strBmp24, dib));
+    EXPECT_TRUE(dib.IsValid());
+    EXPECT_EQ(7, dib.Width());
+    EXPECT_EQ(5, dib.Height());
+    EXPECT_EQ(0, dib.NumColors());
+    EXPECT_EQ(0, dib.PaletteSize());
+    EXPECT_TRUE(dib.GetPalette() == NULL);
+    EXPECT_EQ(PatternPixels(), Painted(dib));
+
+    // saved: the same bytes as the file it came from
+    CMemFile mem;
+    const DWORD dwSaved = dib.Save(mem);
+    CFile original(m_strBmp24.c_str(), CFile::modeRead);
+    ASSERT_EQ(original.GetLength(), (ULONGLONG)dwSaved);
+    std::vector<BYTE> a(dwSaved), b(dwSaved);
+    original.Read(&a[0], dwSaved);
+    mem.SeekToBegin();
+    ASSERT_EQ(dwSaved, mem.Read(&b[0], dwSaved));
+    EXPECT_EQ(a, b);
+
+    // a palettised file with a gap before its bits: the gap is not kept
+    CDib four;
+    ASSERT_TRUE(ReadFile(m_dir.GetFilePath("four.bmp"), four));
+    EXPECT_EQ(3, four.NumColors());
+    EXPECT_EQ(12, four.PaletteSize());
+    ASSERT_TRUE(four.GetPalette() != NULL);
+    EXPECT_EQ(3, four.GetPalette()->GetEntryCount());
+    const std::vector<COLORREF> painted = Painted(four);
+    EXPECT_EQ(RGB(0, 0, 255), painted[0]);
+    EXPECT_EQ(RGB(0, 255, 0), painted[2]);
+    EXPECT_EQ(RGB(255, 0, 0), painted[3]);
+    EXPECT_EQ(RGB(0, 0, 255), painted[5]);
+    CMemFile mem4;
+    EXPECT_EQ(sizeof(bmp4) - 2, four.Save(mem4));
+    mem4.SeekToBegin();
+    CDib again;
+    ASSERT_TRUE(again.Read(mem4));
+    EXPECT_EQ(painted, Painted(again));
+}
+
+TEST_F(Dibs, PaintsPartsCountedFromTheTop)
+{
+    CDib dib;
+    ASSERT_TRUE(ReadFile(m_strBmp24, dib));
+    CTestCanvas canvas(20, 20, RGB(1, 1, 1));
+    RECT source = { 2, 1, 5, 3 };
+    RECT dest = { 10, 10, 13, 12 };
+    ASSERT_TRUE(dib.Paint(canvas.DC().m_hDC, &dest, &source));
+    for (int y = 0; y < 2; y++)
+        for (int x = 0; x < 3; x++)
+            EXPECT_EQ(Pattern(2 + x, 1 + y), canvas.Pixel(10 + x, 10 + y)) << x << "," << y;
+    EXPECT_EQ(400 - 6, canvas.Count(RGB(1, 1, 1)));
+    // stretched
+    RECT big = { 0, 0, 14, 10 };
+    ASSERT_TRUE(dib.Paint(canvas.DC().m_hDC, &big, NULL));
+    EXPECT_EQ(Pattern(6, 4), canvas.Pixel(13, 9));
+    EXPECT_EQ(Pattern(3, 2), canvas.Pixel(6, 4));
+
+    CDib empty;
+    EXPECT_FALSE(empty.Paint(canvas.DC().m_hDC, NULL, NULL));
+}
+
+TEST_F(Dibs, ClipboardHandlesRoundTrip)
+{
+    CDib dib;
+    ASSERT_TRUE(ReadFile(m_dir.GetFilePath("four.bmp"), dib));
+    HANDLE hCopy = dib.CopyToHandle();
+    ASSERT_TRUE(hCopy != NULL);
+    // the packed DIB: header, colour table, bits
+    EXPECT_EQ((SIZE_T)(40 + 12 + 8), ::GlobalSize(hCopy));
+    const BITMAPINFOHEADER* pbih = (const BITMAPINFOHEADER*)::GlobalLock(hCopy);
+    EXPECT_EQ(3, pbih->biWidth);
+    EXPECT_EQ(4, pbih->biBitCount);
+    ::GlobalUnlock(hCopy);
+
+    // through the system clipboard as CF_DIB
+    ASSERT_TRUE(::OpenClipboard(NULL));
+    ::EmptyClipboard();
+    ASSERT_TRUE(::SetClipboardData(CF_DIB, hCopy) != NULL);
+    ::CloseClipboard();
+    ASSERT_TRUE(::OpenClipboard(NULL));
+    HANDLE hClip = ::GetClipboardData(CF_DIB);
+    CDib pasted;
+    const BOOL bRead = pasted.ReadFromHandle(hClip);
+    ::EmptyClipboard();
+    ::CloseClipboard();
+    ASSERT_TRUE(bRead);
+    EXPECT_EQ(Painted(dib), Painted(pasted));
+
+    // a copy is independent of the object it came from
+    HANDLE hOwn = pasted.CopyToHandle();
+    pasted.Invalidate();
+    EXPECT_FALSE(pasted.IsValid());
+    EXPECT_TRUE(pasted.CopyToHandle() == NULL);
+    CDib fromOwn;
+    ASSERT_TRUE(fromOwn.ReadFromHandle(hOwn));
+    EXPECT_EQ(Painted(dib), Painted(fromOwn));
+    ::GlobalFree(hOwn);
+}
+
+TEST_F(Dibs, SerialisesThroughArchives)
+{
+    CDib dib;
+    ASSERT_TRUE(ReadFile(m_strBmp24, dib));
+    CDib empty;
+    CMemFile mem;
+    {
+        CArchive ar(&mem, CArchive::store);
+        dib.Serialize(ar);
+        empty.Serialize(ar);
+        ar << (CObject*)&dib;
+        ar.Close();
+    }
+    mem.SeekToBegin();
+    CDib loaded, loadedEmpty;
+    CObject* pObject = NULL;
+    {
+        CArchive ar(&mem, CArchive::load);
+        loaded.Serialize(ar);
+        loadedEmpty.Serialize(ar);
+        ar >> pObject;
+        ar.Close();
+    }
+    EXPECT_EQ(PatternPixels(), Painted(loaded));
+    EXPECT_FALSE(loadedEmpty.IsValid());
+    ASSERT_TRUE(pObject != NULL);
+    ASSERT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CDib)));
+    EXPECT_STREQ("CDib", pObject->GetRuntimeClass()->m_lpszClassName);
+    EXPECT_EQ(PatternPixels(), Painted(*(CDib*)pObject));
+    delete pObject;
+
+    // an archive that holds no DIB is an archive error
+    CMemFile junk;
+    junk.Write("not a picture at all", 20);
+    junk.SeekToBegin();
+    CArchive ar(&junk, CArchive::load);
+    CDib bad;
+    bool bThrown = false;
+    try
+    {
+        bad.Serialize(ar);
+    }
+    catch (CArchiveException* e)
+    {
+        bThrown = true;
+        e->Delete();
+    }
+    EXPECT_TRUE(bThrown);
+    EXPECT_FALSE(bad.IsValid());
+    ar.Abort();
+}
+
+TEST_F(Dibs, RejectsWhatIsNoDib)
+{
+    CDib dib;
+    ASSERT_TRUE(ReadFile(m_strBmp24, dib));
+
+    const char text[] = "BM but nothing that follows makes a header";
+    CMemFile notDib((BYTE*)text, sizeof(text));
+    EXPECT_EQ(0u, dib.Read(notDib));
+    EXPECT_FALSE(dib.IsValid());
+
+    CMemFile cut((BYTE*)bmp4, sizeof(bmp4) - 3);
+    EXPECT_EQ(0u, dib.Read(cut));
+    EXPECT_FALSE(dib.IsValid());
+    CMemFile nothing;
+    EXPECT_EQ(0u, dib.Read(nothing));
+    EXPECT_EQ(0u, dib.Save(nothing));
+
+    EXPECT_FALSE(dib.ReadFromHandle(NULL));
+    HGLOBAL hJunk = ::GlobalAlloc(GMEM_MOVEABLE, 64);
+    memset(::GlobalLock(hJunk), 0x55, 64);
+    ::GlobalUnlock(hJunk);
+    EXPECT_FALSE(dib.ReadFromHandle(hJunk));
+    // a header that promises more bits than the block holds
+    BITMAPINFOHEADER* pbih = (BITMAPINFOHEADER*)::GlobalLock(hJunk);
+    memset(pbih, 0, sizeof(*pbih));
+    pbih->biSize = sizeof(*pbih);
+    pbih->biWidth = 10;
+    pbih->biHeight = 10;
+    pbih->biPlanes = 1;
+    pbih->biBitCount = 24;
+    ::GlobalUnlock(hJunk);
+    EXPECT_FALSE(dib.ReadFromHandle(hJunk));
+    EXPECT_FALSE(dib.IsValid());
+    ::GlobalFree(hJunk);
+}
