@@ -11,6 +11,7 @@
 // the library's frame: registered messages, resource module, monitors, system colours
 #include "frame/UILMessages.h"
 #include "frame/UILFrame.h"
+#include "frame/ControlsSettings.h"  // settings store: string arrays, INI files, profiles, control states
 #include "colors/ColorModel.h"     // colours: CUILColor, conversions, colour map, channel slider
 #include "bitmaps/Bitmaps.h"       // bitmap operations
 
