@@ -140,9 +140,15 @@ int CBitmapEx::Draw(CDC& dc, const CRect* pDest, const CRect* pSource, WORD wMod
         m_hDrawDib = ::DrawDibOpen();
     if (m_hDrawDib == NULL)
         return 0;
-    return ::DrawDibDraw((HDRAWDIB)m_hDrawDib, dc.m_hDC, rect.left, rect.top, rect.Width(),
-        rect.Height(), &m_pBMI->bmiHeader, m_pBits, rectSource.left, rectSource.top,
-        rectSource.Width(), rectSource.Height(), 0) ? 1 : 0;
+    // Some DrawDib implementations stretch through the DC, whose default mode (BLACKONWHITE)
+    // ANDs the rows it drops into their neighbours and leaves dark streaks in a photograph.
+    const int nOldMode = ::SetStretchBltMode(dc.m_hDC, COLORONCOLOR);
+    const BOOL bDrawn = ::DrawDibDraw((HDRAWDIB)m_hDrawDib, dc.m_hDC, rect.left, rect.top,
+        rect.Width(), rect.Height(), &m_pBMI->bmiHeader, m_pBits, rectSource.left, rectSource.top,
+        rectSource.Width(), rectSource.Height(), 0);
+    if (nOldMode != 0)
+        ::SetStretchBltMode(dc.m_hDC, nOldMode);
+    return bDrawn ? 1 : 0;
 }
 
 int CBitmapEx::Draw_ImLst(CDC& dc, const CRect* pDest, const CRect* pSource, WORD wMode)

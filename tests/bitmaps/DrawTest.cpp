@@ -87,6 +87,27 @@ TEST(BitmapDraw, PlainFittedAndStretched)
     EXPECT_EQ(Checker(15, 11), canvas.Pixel(63, 47));
 }
 
+TEST(BitmapDraw, ShrinkingWithoutSmoothingDropsRowsCleanly)
+{
+    // a vertical gradient brought to a third of its height: every row drawn is one of the
+    // source's, whatever stretch mode the DC had (its default would AND dropped rows in)
+    CBitmapEx bitmap;
+    FillTestBitmap(bitmap, 30, 240, 24, [](int, int y) { return RGB(80 + y / 3, 140 + y / 4, 235); });
+    CTestCanvas canvas(30, 80);
+    ASSERT_EQ(BLACKONWHITE, canvas.DC().GetStretchBltMode());
+    const CRect dest(0, 0, 30, 80);
+    ASSERT_TRUE(bitmap.Draw(canvas.DC(), &dest, NULL, 0));
+    EXPECT_EQ(BLACKONWHITE, canvas.DC().GetStretchBltMode());
+    for (int y = 0; y < 80; y++)
+    {
+        const COLORREF clr = canvas.Pixel(15, y);
+        bool bFound = false;
+        for (int ySource = 0; ySource < 240 && !bFound; ySource++)
+            bFound = clr == RGB(80 + ySource / 3, 140 + ySource / 4, 235);
+        ASSERT_TRUE(bFound) << "row " << y << " shows " << std::hex << clr;
+    }
+}
+
 TEST(BitmapDraw, SmoothAndSharpModesResample)
 {
     CBitmapEx bitmap;
