@@ -2,6 +2,7 @@
 #include "Scenes.h"
 #include "MainFrm.h"
 #include "SceneColors.h"
+#include "SceneBitmaps.h"
 
 namespace
 {
@@ -16,6 +17,7 @@ void ResetFrame(CMainFrame* pFrame)
     pFrame->SetWindowPos(NULL, 0, 0, nSceneWidth, nSceneHeight, SWP_NOZORDER | SWP_NOACTIVATE);
     pFrame->GetDrawingView().ResetDrawing();
     HideColorsScene();
+    HideBitmapsScene();
     pFrame->SetColorScheme(CHostColorScheme::schemeStandard);
 }
 
@@ -42,11 +44,19 @@ BOOL SceneDarkScheme(CMainFrame* pFrame)
     return TRUE;
 }
 
+// A small picture enlarged stretched, smoothed and sharpened, and 3-D frames (SceneBitmaps.cpp).
+BOOL SceneBitmapsOnFrame(CMainFrame* pFrame)
+{
+    ResetFrame(pFrame);
+    return SceneBitmaps(pFrame);
+}
+
 const SHOWCASE_SCENE s_scenes[] =
 {
     { "main", "Main window with an empty drawing", SceneMain },
     { "colors", "Colour map and the six channel sliders editing one colour", SceneColorsOnFrame },
     { "dark-scheme", "The host's dark colour scheme, given to the library as system colours", SceneDarkScheme },
+    { "bitmaps", "A picture drawn fitted, smoothed, smoothed and sharpened, and 3-D frames", SceneBitmapsOnFrame },
 };
 }
 
