@@ -637,7 +637,9 @@ BYTE* CBitmapEx::GetBits()
 
 const BITMAPINFO* CBitmapEx::GetBitmapInfo()
 {
-    return PrepareBits() ? m_pBMI : NULL;
+    // without a bitmap, the header LoadBITMAPINFOHEADER read (or none)
+    PrepareBits();
+    return m_pBMI;
 }
 
 int CBitmapEx::GetNumPaletteColors()

@@ -84,8 +84,9 @@ public:
     // Reads a BITMAPINFOHEADER (or an older BITMAPCOREHEADER) and its colour table from the
     // file's position and keeps them as this object's header; 0 for a header it cannot use.
     int LoadBITMAPINFOHEADER(CFile& file);
-    // Makes this object's header describe a bitmap of pBitmap's size and colour depth (at least
-    // 24 bits per pixel for depths above 8) and returns it; the object keeps ownership.
+    // A header (with room for a colour table up to 8 bits per pixel) for a DIB of pBitmap's size
+    // and colour depth, rounded up to 1, 4, 8, 16, 24 or 32 bits; the caller frees it with
+    // LocalFree.  NULL for an empty bitmap.
     BITMAPINFO* CreateBitmapInfoStruct(BITMAP* pBitmap);
 
     // A new 24-bit (32-bit) DIB of nWidth x nHeight pixels replaces the image.  It gets a copy of
@@ -136,6 +137,7 @@ public:
     BYTE* GetBits();
     int GetBitsPerPixel();
     int GetNumPaletteColors();
+    // the DIB's header and colour table; without a bitmap, a header read by LoadBITMAPINFOHEADER
     const BITMAPINFO* GetBitmapInfo();
 
     // Releases the image: bits, header, palette and memory DC.  The drawing handle stays.

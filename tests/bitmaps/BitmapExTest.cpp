@@ -188,6 +188,66 @@ TEST(CBitmapEx, CopiesSourcesAndTakesOverForeignBitmaps)
     EXPECT_EQ(0x010203u, attached.GetPixel(2, 1) & 0xFFFFFF);
 }
 
+TEST(CBitmapEx, HeadersForBitmapsAndFromFiles)
+{
+    CBitmapEx bitmap;
+    BITMAP bm = { 0, 5, 3, 0, 1, 24, NULL };
+    BITMAPINFO* pbmi = bitmap.CreateBitmapInfoStruct(&bm);
+    ASSERT_TRUE(pbmi != NULL);
+    EXPECT_EQ(sizeof(BITMAPINFOHEADER), pbmi->bmiHeader.biSize);
+    EXPECT_EQ(5, pbmi->bmiHeader.biWidth);
+    EXPECT_EQ(3, pbmi->bmiHeader.biHeight);
+    EXPECT_EQ(24, pbmi->bmiHeader.biBitCount);
+    EXPECT_EQ(0u, pbmi->bmiHeader.biClrUsed);
+    EXPECT_EQ(16u * 3, pbmi->bmiHeader.biSizeImage);
+    ::LocalFree(pbmi);
+    // depths are rounded up to one a DIB can have, with room for their colour table
+    const struct { WORD wPlanes, wBits, wExpected; DWORD dwColors; } depths[] = {
+        { 1, 1, 1, 2 }, { 1, 2, 4, 16 }, { 1, 7, 8, 256 }, { 1, 15, 16, 0 }, { 3, 8, 24, 0 }, { 1, 32, 32, 0 } };
+    for (const auto& d : depths)
+    {
+        BITMAP b = { 0, 4, 4, 0, d.wPlanes, d.wBits, NULL };
+        pbmi = bitmap.CreateBitmapInfoStruct(&b);
+        ASSERT_TRUE(pbmi != NULL);
+        EXPECT_EQ(d.wExpected, pbmi->bmiHeader.biBitCount) << d.wBits;
+        EXPECT_EQ(d.dwColors, pbmi->bmiHeader.biClrUsed) << d.wBits;
+        EXPECT_GE(::LocalSize(pbmi), sizeof(BITMAPINFOHEADER) + d.dwColors * sizeof(RGBQUAD));
+        ::LocalFree(pbmi);
+    }
+    BITMAP empty = { 0, 0, 4, 0, 1, 24, NULL };
+    EXPECT_TRUE(bitmap.CreateBitmapInfoStruct(&empty) == NULL);
+    EXPECT_TRUE(bitmap.CreateBitmapInfoStruct(NULL) == NULL);
+
+    // a core header with its colour triples, read where the file stands
+    const unsigned char core[] = { 12, 0, 0, 0, 7, 0, 2, 0, 1, 0, 1, 0, 1, 2, 3, 4, 5, 6, 0xAA };
+    CMemFile file((BYTE*)core, sizeof(core));
+    ASSERT_TRUE(bitmap.LoadBITMAPINFOHEADER(file));
+    EXPECT_EQ((ULONGLONG)18, file.GetPosition());
+    const BITMAPINFO* pHeader = bitmap.GetBitmapInfo();
+    ASSERT_TRUE(pHeader != NULL);
+    EXPECT_EQ(7, pHeader->bmiHeader.biWidth);
+    EXPECT_EQ(1, pHeader->bmiHeader.biBitCount);
+    EXPECT_EQ(2u, pHeader->bmiHeader.biClrUsed);
+    EXPECT_EQ(3, pHeader->bmiColors[0].rgbRed);
+    EXPECT_EQ(4, pHeader->bmiColors[1].rgbBlue);
+    EXPECT_TRUE(bitmap.GetSafeHandle() == NULL);
+
+    // sizes and depths no DIB has
+    const unsigned char zeroWidth[40] = { 40, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0 };
+    const unsigned char oddDepth[40] = { 40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 12, 0 };
+    const unsigned char rleTopDown[40] = { 40, 0, 0, 0, 2, 0, 0, 0, 0xFE, 0xFF, 0xFF, 0xFF, 1, 0, 8, 0, 1, 0, 0, 0 };
+    const unsigned char shortHeader[20] = { 40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 24, 0 };
+    const unsigned char* bad[] = { zeroWidth, oddDepth, rleTopDown };
+    for (const unsigned char* p : bad)
+    {
+        CMemFile badFile((BYTE*)p, 40);
+        EXPECT_EQ(0, bitmap.LoadBITMAPINFOHEADER(badFile));
+        EXPECT_TRUE(bitmap.GetBitmapInfo() == NULL);
+    }
+    CMemFile shortFile((BYTE*)shortHeader, sizeof(shortHeader));
+    EXPECT_EQ(0, bitmap.LoadBITMAPINFOHEADER(shortFile));
+}
+
 TEST(CBitmapEx, PaletteFromTheColourTableOrHalftone)
 {
     CBitmapEx bitmap;
