@@ -1,13 +1,22 @@
 // MainFrm.cpp - the showcase's main frame.
 #include "MainFrm.h"
 #include "resource.h"
+#include "ShowcaseApp.h"
 
 IMPLEMENT_DYNAMIC(CMainFrame, CFrameWnd)
+
+namespace
+{
+const char szSettingsSection[] = "Showcase";
+const char szColorSchemeKey[] = "ColorScheme";
+}
 
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_WM_CREATE()
     ON_WM_SETFOCUS()
+    ON_WM_DESTROY()
     ON_REGISTERED_MESSAGE(WM_GET_SYS_COLOR, OnGetSysColor)
+    ON_REGISTERED_MESSAGE(WM_GET_PPM, OnGetProfileManager)
     ON_COMMAND(ID_VIEW_DARKSCHEME, OnViewDarkScheme)
     ON_UPDATE_COMMAND_UI(ID_VIEW_DARKSCHEME, OnUpdateViewDarkScheme)
 END_MESSAGE_MAP()
@@ -38,7 +47,18 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     {
         return -1;
     }
+    // the scheme the user chose last time, kept through the library's settings functions in the
+    // profile this frame hands out (OnGetProfileManager)
+    int nScheme = LoadIniInt(szSettingsSection, szColorSchemeKey, CHostColorScheme::schemeStandard, NULL);
+    m_colorScheme.SetScheme(nScheme == CHostColorScheme::schemeDark ?
+        CHostColorScheme::schemeDark : CHostColorScheme::schemeStandard);
     return 0;
+}
+
+void CMainFrame::OnDestroy()
+{
+    SaveIniInt(szSettingsSection, szColorSchemeKey, m_colorScheme.GetScheme(), NULL);
+    CFrameWnd::OnDestroy();
 }
 
 void CMainFrame::OnSetFocus(CWnd* /*pOldWnd*/)
@@ -79,4 +99,14 @@ void CMainFrame::OnViewDarkScheme()
 void CMainFrame::OnUpdateViewDarkScheme(CCmdUI* pCmdUI)
 {
     pCmdUI->SetCheck(m_colorScheme.GetScheme() == CHostColorScheme::schemeDark ? 1 : 0);
+}
+
+LRESULT CMainFrame::OnGetProfileManager(WPARAM wParam, LPARAM /*lParam*/)
+{
+    // wParam: where the library wants the manager's address
+    CHostProfileManager** ppManager = (CHostProfileManager**)wParam;
+    if (ppManager == NULL)
+        return 0;
+    *ppManager = static_cast<CShowcaseApp*>(AfxGetApp())->GetProfileManager();
+    return 1;
 }

@@ -29,6 +29,8 @@ protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg LRESULT OnGetSysColor(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnGetProfileManager(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnDestroy();
     afx_msg void OnViewDarkScheme();
     afx_msg void OnUpdateViewDarkScheme(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()

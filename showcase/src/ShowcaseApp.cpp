@@ -90,6 +90,18 @@ BOOL CShowcaseApp::InitInstance()
         return FALSE;
     }
 
+    // the profile lives beside the program; the main frame reads its settings while it is made
+    char szProfile[MAX_PATH];
+    DWORD nLength = ::GetModuleFileNameA(NULL, szProfile, MAX_PATH);
+    char* pszName = nLength > 0 && nLength < MAX_PATH ? strrchr(szProfile, '\\') : NULL;
+    if (pszName != NULL && (size_t)(pszName - szProfile) + sizeof("\\showcase-profile.ini") <= MAX_PATH)
+    {
+        strcpy(pszName, "\\showcase-profile.ini");
+        m_strProfilePath = szProfile;
+        if (!m_profile.Load(m_strProfilePath))
+            ReportError("the profile could not be read; starting with default settings");
+    }
+
     if (!CreateMainFrame())
     {
         ReportError("the main window could not be created");
@@ -116,6 +128,8 @@ BOOL CShowcaseApp::InitInstance()
 int CShowcaseApp::ExitInstance()
 {
     int nCode = CWinApp::ExitInstance();
+    if (!m_strProfilePath.IsEmpty() && !m_profile.Save(m_strProfilePath))
+        ReportError("the profile could not be saved");
     // without a message loop there is no WM_QUIT code: report the batch result instead
     if (m_bScreenshots || m_bListScenes || m_nExitCode != 0)
         return m_nExitCode;

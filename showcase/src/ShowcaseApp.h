@@ -2,6 +2,7 @@
 #pragma once
 
 #include <WEXOctrl.h>
+#include "HostProfile.h"
 
 class CMainFrame;
 
@@ -12,6 +13,9 @@ public:
 
     virtual BOOL InitInstance();
     virtual int ExitInstance();
+
+    // what the main window hands the library on WM_GET_PPM
+    CHostProfileManager* GetProfileManager() { return &m_profile; }
 
 protected:
     // Reads the program's arguments:
@@ -31,6 +35,8 @@ protected:
     CString m_strScreenshotDir;
     CString m_strScene;
     int m_nExitCode;        // what the program returns when it does not run its message loop
+    CShowcaseProfile m_profile;
+    CString m_strProfilePath;   // empty until the profile was loaded
 
     afx_msg void OnAppAbout();
     DECLARE_MESSAGE_MAP()
