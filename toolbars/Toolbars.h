@@ -1,0 +1,5 @@
+// Toolbars.h - command items, the image collection, toolbars, menu bars and menus.
+#pragma once
+
+#include "UILImages.h"
+#include "UILItem.h"
