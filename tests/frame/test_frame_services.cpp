@@ -277,3 +277,24 @@ TEST(FrameAppMessageBox, WithoutMainWindowItIsTaskModal)
     EXPECT_TRUE(wndOther.IsWindowEnabled());
     wndOther.DestroyWindow();
 }
+
+TEST(FrameStringArrayName, EveryDigitOfTheAddressInUpperCase)
+{
+    // the whole pointer, however wide: no 32-bit cut, no padding, upper-case digits
+    EXPECT_STREQ("pStringArray:123456789ABCDEF0",
+        MakeStringArrayName((const CStringArray*)(ULONG_PTR)0x123456789ABCDEF0ull));
+    EXPECT_STREQ("pStringArray:FFFFFFFF00000001",
+        MakeStringArrayName((const CStringArray*)(ULONG_PTR)0xFFFFFFFF00000001ull));
+    EXPECT_STREQ("pStringArray:A0", MakeStringArrayName((const CStringArray*)(ULONG_PTR)0xA0));
+    EXPECT_STREQ("pStringArray:0", MakeStringArrayName(NULL));
+}
+
+TEST(FrameStringArrayName, SettingsFunctionsFindTheArrayByItsName)
+{
+    CStringArray arr;
+    CString strName = MakeStringArrayName(&arr);
+    EXPECT_EQ(&arr, IsStringArray(strName));
+    ASSERT_NE(0, SaveIniString("Frame", "Key", "value", strName));
+    ASSERT_EQ(2, arr.GetSize());
+    EXPECT_STREQ("Key=value", arr[1]);
+}
