@@ -105,12 +105,17 @@ BOOL CBitmapEx::AttachDib(HBITMAP hDib, const BITMAPINFO* pbmi, BYTE* pBits)
     }
     pCopy->bmiHeader.biSizeImage = (DWORD)DibUtil::RowBytes(pCopy->bmiHeader.biWidth,
         pCopy->bmiHeader.biBitCount) * (DWORD)pCopy->bmiHeader.biHeight;
+    Adopt(hDib, pCopy, pBits);
+    return TRUE;
+}
+
+void CBitmapEx::Adopt(HBITMAP hDib, BITMAPINFO* pbmi, BYTE* pBits)
+{
     DeleteObject();
-    m_pBMI = pCopy;
+    m_pBMI = pbmi;
     m_pBits = pBits;
     Attach(hDib);
     m_hDibObject = hDib;
-    return TRUE;
 }
 
 BOOL CBitmapEx::TakeOver(CBitmapEx& src)
@@ -123,13 +128,7 @@ BOOL CBitmapEx::TakeOver(CBitmapEx& src)
     BYTE* pBits = src.m_pBits;
     src.m_pBMI = NULL;
     src.FreeHeader();
-    HBITMAP hDib = (HBITMAP)src.Detach();
-
-    DeleteObject();
-    m_pBMI = pbmi;
-    m_pBits = pBits;
-    Attach(hDib);
-    m_hDibObject = hDib;
+    Adopt((HBITMAP)src.Detach(), pbmi, pBits);
     return TRUE;
 }
 
@@ -192,10 +191,9 @@ BOOL CBitmapEx::PrepareBits()
     }
     // a bitmap attached from elsewhere becomes a DIB section of this class's own layout
     BITMAP bm;
-    if (::GetObjectA(m_hObject, sizeof(bm), &bm) == 0)
+    if (!QueryBitmap(bm))
         return FALSE;
-    const int cy = bm.bmHeight < 0 ? -bm.bmHeight : bm.bmHeight;
-    return CreateDib(NULL, bm.bmWidth, cy, bm.bmBitsPixel == 32 ? 32 : 24, (HBITMAP)m_hObject, NULL);
+    return CreateDib(NULL, bm.bmWidth, Height(), bm.bmBitsPixel == 32 ? 32 : 24, (HBITMAP)m_hObject, NULL);
 }
 
 BITMAPINFO* CBitmapEx::CreateBitmapInfoStruct(BITMAP* pBitmap)
@@ -593,36 +591,33 @@ void CBitmapEx::CombinePixel(int x, int y, DWORD clr, DWORD dwExtra, DWORD dwPer
 /////////////////////////////////////////////////////////////////////////////
 // Attributes
 
+BOOL CBitmapEx::QueryBitmap(BITMAP& bm)
+{
+    return m_hObject != NULL && ::GetObjectA(m_hObject, sizeof(bm), &bm) != 0;
+}
+
 int CBitmapEx::Width()
 {
     BITMAP bm;
-    if (m_hObject == NULL || ::GetObjectA(m_hObject, sizeof(bm), &bm) == 0)
-        return 0;
-    return bm.bmWidth;
+    return QueryBitmap(bm) ? bm.bmWidth : 0;
 }
 
 int CBitmapEx::Height()
 {
     BITMAP bm;
-    if (m_hObject == NULL || ::GetObjectA(m_hObject, sizeof(bm), &bm) == 0)
-        return 0;
-    return bm.bmHeight < 0 ? -bm.bmHeight : bm.bmHeight;
+    return QueryBitmap(bm) ? (bm.bmHeight < 0 ? -bm.bmHeight : bm.bmHeight) : 0;
 }
 
 int CBitmapEx::GetBitsPerPixel()
 {
     BITMAP bm;
-    if (m_hObject == NULL || ::GetObjectA(m_hObject, sizeof(bm), &bm) == 0)
-        return 0;
-    return bm.bmBitsPixel;
+    return QueryBitmap(bm) ? bm.bmBitsPixel : 0;
 }
 
 int CBitmapEx::ByteWidth()
 {
     BITMAP bm;
-    if (m_hObject == NULL || ::GetObjectA(m_hObject, sizeof(bm), &bm) == 0)
-        return 0;
-    return DibUtil::RowBytes(bm.bmWidth, bm.bmBitsPixel);
+    return QueryBitmap(bm) ? DibUtil::RowBytes(bm.bmWidth, bm.bmBitsPixel) : 0;
 }
 
 CRect CBitmapEx::GetRect()

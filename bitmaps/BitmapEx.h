@@ -156,12 +156,17 @@ protected:
 
     // makes sure m_pBMI/m_pBits describe the current handle; FALSE without a bitmap
     BOOL PrepareBits();
+    BOOL QueryBitmap(BITMAP& bm);
     // the new DIB section hDib (with its header) replaces the image
     BOOL AttachDib(HBITMAP hDib, const BITMAPINFO* pbmi, BYTE* pBits);
+    // the same, taking over pbmi (allocated with malloc)
+    void Adopt(HBITMAP hDib, BITMAPINFO* pbmi, BYTE* pBits);
     BOOL CreateDib(CDC* pDC, int nWidth, int nHeight, int nBitCount, HBITMAP hSource, BYTE* pBits);
     void FreeHeader();
-    // an independent 24-bit copy of the source rectangle, for resampling; NULL on failure
-    HBITMAP CopyRect(const CRect& rectSource);
+    // target becomes a copy of the source rectangle (24 or 32 bits)
+    BOOL CopyRectTo(CBitmapEx& target, const CRect& rectSource);
+    // the source rectangle resampled to size (ScaleBitmapEx); NULL when it cannot be made
+    HBITMAP ScaleSource(const CRect& rectSource, const CSize& size);
     BOOL IsWholeBitmap(const CRect& rectSource);
     BYTE* PixelAddress(int x, int y);
     BOOL TakeOver(CBitmapEx& src);

@@ -58,13 +58,11 @@ BOOL CBitmapEx::IsWholeBitmap(const CRect& rectSource)
     return rectSource == GetRect();
 }
 
-HBITMAP CBitmapEx::CopyRect(const CRect& rectSource)
+BOOL CBitmapEx::CopyRectTo(CBitmapEx& target, const CRect& rectSource)
 {
-    if (!PrepareBits())
-        return NULL;
     CRect rect;
-    if (!rect.IntersectRect(&rectSource, GetRect()))
-        return NULL;
+    if (&target == this || !PrepareBits() || !rect.IntersectRect(&rectSource, GetRect()))
+        return FALSE;
     const int nBitCount = m_pBMI->bmiHeader.biBitCount;
     if (nBitCount == 24 || nBitCount == 32)
     {
@@ -81,22 +79,30 @@ HBITMAP CBitmapEx::CopyRect(const CRect& rectSource)
             memcpy(&copy[(size_t)(rect.Height() - 1 - y) * nCopyStride], pFrom,
                 (size_t)rect.Width() * nBytes);
         }
-        CBitmapEx part;
-        if (!part.CreateDib(NULL, rect.Width(), rect.Height(), nBitCount, NULL, &copy[0]))
-            return NULL;
-        return (HBITMAP)part.Detach();
+        return target.CreateDib(NULL, rect.Width(), rect.Height(), nBitCount, NULL, &copy[0]);
     }
     // palettised: let GDI translate the colours
-    CBitmapEx part;
-    if (!part.CreateDib(NULL, rect.Width(), rect.Height(), 24, NULL, NULL))
-        return NULL;
-    CDC* pDC = part.GetMemDC(NULL);
+    if (!target.CreateDib(NULL, rect.Width(), rect.Height(), 24, NULL, NULL))
+        return FALSE;
+    CDC* pDC = target.GetMemDC(NULL);
     if (pDC == NULL)
-        return NULL;
+        return FALSE;
     ::SetDIBitsToDevice(pDC->m_hDC, 0, 0, rect.Width(), rect.Height(), rect.left,
         Height() - rect.bottom, 0, Height(), m_pBits, m_pBMI, DIB_RGB_COLORS);
-    part.ReleaseMemDC();
-    return (HBITMAP)part.Detach();
+    target.ReleaseMemDC();
+    return TRUE;
+}
+
+HBITMAP CBitmapEx::ScaleSource(const CRect& rectSource, const CSize& size)
+{
+    if (size.cx <= 0 || size.cy <= 0 || size.cx > nMaxScaledSide || size.cy > nMaxScaledSide)
+        return NULL;
+    if (IsWholeBitmap(rectSource))
+        return ::ScaleBitmapEx((HBITMAP)m_hObject, (WORD)size.cx, (WORD)size.cy);
+    CBitmapEx part;
+    if (!CopyRectTo(part, rectSource))
+        return NULL;
+    return ::ScaleBitmapEx((HBITMAP)part.m_hObject, (WORD)size.cx, (WORD)size.cy);
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -114,15 +120,9 @@ int CBitmapEx::Draw(CDC& dc, const CRect* pDest, const CRect* pSource, WORD wMod
     const CRect rectSource = pSource != NULL ? *pSource : GetRect();
     const CRect rect = CalcDestRect(pDest, &rectSource, wMode);
 
-    if ((wMode & BMPEX_SMOOTH) != 0 && rect.Size() != rectSource.Size() && rect.Width() > 0
-        && rect.Height() > 0 && rect.Width() <= nMaxScaledSide && rect.Height() <= nMaxScaledSide)
+    if ((wMode & BMPEX_SMOOTH) != 0 && rect.Size() != rectSource.Size())
     {
-        const BOOL bWhole = IsWholeBitmap(rectSource);
-        HBITMAP hSource = bWhole ? (HBITMAP)m_hObject : CopyRect(rectSource);
-        HBITMAP hScaled = hSource != NULL ? ::ScaleBitmapEx(hSource, (WORD)rect.Width(),
-            (WORD)rect.Height()) : NULL;
-        if (!bWhole && hSource != NULL)
-            ::DeleteObject(hSource);
+        HBITMAP hScaled = ScaleSource(rectSource, rect.Size());
         if (hScaled != NULL)
         {
             if ((wMode & BMPEX_SHARPEN) != 0)
@@ -133,7 +133,7 @@ int CBitmapEx::Draw(CDC& dc, const CRect* pDest, const CRect* pSource, WORD wMod
             if (bCopied)
                 return scratch.Draw(dc, &rect, NULL, wMode & ~BMPEX_SMOOTH);
         }
-        // without memory for the resampled copy it is at least stretched
+        // without the resampled copy it is at least stretched
     }
 
     if (m_hDrawDib == NULL)
@@ -162,26 +162,18 @@ int CBitmapEx::Draw_ImLst(CDC& dc, const CRect* pDest, const CRect* pSource, WOR
     rect.NormalizeRect();
 
     // the image to hand to the list: a resampled copy, else the source part at its own size
-    const BOOL bWhole = IsWholeBitmap(rectSource);
-    HBITMAP hSource = bWhole ? (HBITMAP)m_hObject : CopyRect(rectSource);
-    if (hSource == NULL)
-        return 0;
-    HBITMAP hScaled = NULL;
-    if ((wMode & BMPEX_SMOOTH) != 0 && rect.Size() != rectSource.Size() && rect.Width() > 0
-        && rect.Height() > 0 && rect.Width() <= nMaxScaledSide && rect.Height() <= nMaxScaledSide)
-        hScaled = ::ScaleBitmapEx(hSource, (WORD)rect.Width(), (WORD)rect.Height());
     CBitmapEx image;
-    BITMAP bm;
-    ::GetObjectA(hScaled != NULL ? hScaled : hSource, sizeof(bm), &bm);
-    const int cx = bm.bmWidth;
-    const int cy = bm.bmHeight < 0 ? -bm.bmHeight : bm.bmHeight;
-    const BOOL bImage = image.CreateDIBitmap(&dc, cx, cy, hScaled != NULL ? hScaled : hSource, NULL);
+    HBITMAP hScaled = (wMode & BMPEX_SMOOTH) != 0 && rect.Size() != rectSource.Size()
+        ? ScaleSource(rectSource, rect.Size()) : NULL;
+    const BOOL bImage = hScaled != NULL
+        ? image.CreateDIBitmap(&dc, rect.Width(), rect.Height(), hScaled, NULL)
+        : CopyRectTo(image, rectSource);
     if (hScaled != NULL)
         ::DeleteObject(hScaled);
-    if (!bWhole)
-        ::DeleteObject(hSource);
     if (!bImage)
         return 0;
+    const int cx = image.Width();
+    const int cy = image.Height();
 
     const int x = rectDest.left + (rectDest.Width() - cx) / 2;
     const int y = rectDest.top + (rectDest.Height() - cy) / 2;
@@ -341,15 +333,9 @@ int CBitmapEx::DrawTransparent(CDC& dc, const CRect* pDest, const CRect* pSource
     const CRect rect = CalcDestRect(pDest, pSource, wMode);
     const CRect rectSource = pSource != NULL ? *pSource : GetRect();
     if (PrepareBits() && (rect.Size() != GetRect().Size() || !IsWholeBitmap(rectSource))
-        && rect.Width() > 0 && rect.Height() > 0 && rect.Width() <= nMaxScaledSide
-        && rect.Height() <= nMaxScaledSide)
+        && !rect.IsRectEmpty())
     {
-        const BOOL bWhole = IsWholeBitmap(rectSource);
-        HBITMAP hSource = bWhole ? (HBITMAP)m_hObject : CopyRect(rectSource);
-        HBITMAP hScaled = hSource != NULL ? ::ScaleBitmapEx(hSource, (WORD)rect.Width(),
-            (WORD)rect.Height()) : NULL;
-        if (!bWhole && hSource != NULL)
-            ::DeleteObject(hSource);
+        HBITMAP hScaled = ScaleSource(rectSource, rect.Size());
         if (hScaled == NULL)
             return 0;
         CBitmapEx& scratch = DibUtil::ScratchBitmap();
@@ -380,18 +366,8 @@ int CBitmapEx::DrawMask(CDC& dc, const CRect* pDest, const CRect* pSource, WORD 
         return DrawMaskEx(dc, &rect, wMode, clrMask, clrTolerance, nPercent);
 
     CBitmapEx& scratch = DibUtil::ScratchBitmap();
-    if (&scratch != this)
-    {
-        const BOOL bWhole = IsWholeBitmap(rectSource);
-        HBITMAP hSource = bWhole ? (HBITMAP)m_hObject : CopyRect(rectSource);
-        const BOOL bCopied = hSource != NULL
-            && scratch.CreateDib(&dc, rectSource.Width(), rectSource.Height(),
-                GetBitsPerPixel() == 32 ? 32 : 24, hSource, NULL);
-        if (!bWhole && hSource != NULL)
-            ::DeleteObject(hSource);
-        if (!bCopied)
-            return 0;
-    }
+    if (&scratch != this && !CopyRectTo(scratch, rectSource))
+        return 0;
     if (!scratch.ScaleBitmap(rect.Width(), rect.Height(), wMode))
         return 0;
     return scratch.DrawMaskEx(dc, &rect, wMode, clrMask, clrTolerance, nPercent);

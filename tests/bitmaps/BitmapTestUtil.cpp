@@ -2,17 +2,27 @@
 #include "BitmapTestUtil.h"
 #include <string.h>
 
-CTestCanvas::CTestCanvas(int cx, int cy, COLORREF clrFill)
-    : m_hBitmap(NULL), m_hOld(NULL), m_pBits(NULL), m_cx(cx), m_cy(cy)
+namespace
+{
+// an uncompressed header; a negative height makes the rows top-down
+BITMAPINFO PlainInfo(int cx, int cy, int nBitCount)
 {
     BITMAPINFO bmi;
     memset(&bmi, 0, sizeof(bmi));
     bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
     bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = -cy;
+    bmi.bmiHeader.biHeight = cy;
     bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
+    bmi.bmiHeader.biBitCount = (WORD)nBitCount;
     bmi.bmiHeader.biCompression = BI_RGB;
+    return bmi;
+}
+}
+
+CTestCanvas::CTestCanvas(int cx, int cy, COLORREF clrFill)
+    : m_hBitmap(NULL), m_hOld(NULL), m_pBits(NULL), m_cx(cx), m_cy(cy)
+{
+    BITMAPINFO bmi = PlainInfo(cx, -cy, 32);
     void* pv = NULL;
     m_hBitmap = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pv, NULL, 0);
     m_pBits = (BYTE*)pv;
@@ -71,14 +81,7 @@ std::vector<COLORREF> ReadTestPixels(HBITMAP hBitmap, int& cx, int& cy)
     ::GetObjectA(hBitmap, sizeof(bm), &bm);
     cx = bm.bmWidth;
     cy = bm.bmHeight < 0 ? -bm.bmHeight : bm.bmHeight;
-    BITMAPINFO bmi;
-    memset(&bmi, 0, sizeof(bmi));
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = -cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO bmi = PlainInfo(cx, -cy, 32);
     std::vector<DWORD> raw((size_t)cx * cy);
     HDC hdc = ::GetDC(NULL);
     ::GetDIBits(hdc, hBitmap, 0, cy, &raw[0], &bmi, DIB_RGB_COLORS);
@@ -91,14 +94,7 @@ std::vector<COLORREF> ReadTestPixels(HBITMAP hBitmap, int& cx, int& cy)
 
 HBITMAP CreateTestDib(int cx, int cy, PFNTESTPATTERN pfn)
 {
-    BITMAPINFO bmi;
-    memset(&bmi, 0, sizeof(bmi));
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 24;
-    bmi.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO bmi = PlainInfo(cx, cy, 24);
     void* pv = NULL;
     HBITMAP hBitmap = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pv, NULL, 0);
     const int nStride = ((cx * 24 + 31) / 32) * 4;

@@ -25,6 +25,21 @@ COLORREF Quadrants(int x, int y)
     return x < 4 ? RGB(0, 0, 255) : RGB(255, 255, 255);
 }
 
+// ScaleBitmapEx's result as pixels, row 0 at the top (the bitmap itself is deleted)
+std::vector<COLORREF> ScaledPixels(HBITMAP hSource, int cx, int cy)
+{
+    HBITMAP hScaled = ScaleBitmapEx(hSource, (WORD)cx, (WORD)cy);
+    EXPECT_TRUE(hScaled != NULL) << cx << "x" << cy;
+    if (hScaled == NULL)
+        return std::vector<COLORREF>();
+    int cxScaled, cyScaled;
+    const std::vector<COLORREF> pixels = ReadTestPixels(hScaled, cxScaled, cyScaled);
+    ::DeleteObject(hScaled);
+    EXPECT_EQ(cx, cxScaled);
+    EXPECT_EQ(cy, cyScaled);
+    return pixels;
+}
+
 struct SScaleCase
 {
     int cxSource, cySource, cxDest, cyDest;
@@ -49,12 +64,9 @@ void ExpectNearAreaAverage(const SScaleCase& c, int nPasses)
     int cxSrc = 0, cySrc = 0;
     const std::vector<COLORREF> source = ReadTestPixels(hSource, cxSrc, cySrc);
 
-    HBITMAP hScaled = ScaleBitmapEx(hSource, (WORD)c.cxDest, (WORD)c.cyDest);
-    ASSERT_TRUE(hScaled != NULL);
-    int cx = 0, cy = 0;
-    const std::vector<COLORREF> scaled = ReadTestPixels(hScaled, cx, cy);
-    ASSERT_EQ(c.cxDest, cx);
-    ASSERT_EQ(c.cyDest, cy);
+    const int cx = c.cxDest, cy = c.cyDest;
+    const std::vector<COLORREF> scaled = ScaledPixels(hSource, cx, cy);
+    ASSERT_EQ((size_t)cx * cy, scaled.size());
 
     double dWorst = 0.0;
     for (int y = 0; y < cy; y++)
@@ -70,7 +82,6 @@ void ExpectNearAreaAverage(const SScaleCase& c, int nPasses)
             }
     EXPECT_LE(dWorst, dMaxBelow) << c.cxSource << "x" << c.cySource << " -> " << c.cxDest << "x"
         << c.cyDest;
-    ::DeleteObject(hScaled);
     ::DeleteObject(hSource);
 }
 }
@@ -196,13 +207,10 @@ TEST(ScaleBitmapEx, FollowsTheFixedPointSchemeExactly)
     {
         const SScaleCase& c = cases[i];
         HBITMAP hSource = CreateTestDib(c.cxSource, c.cySource, Noise);
-        int cxSrc, cySrc, cx, cy;
+        int cxSrc, cySrc;
         const std::vector<COLORREF> source = ReadTestPixels(hSource, cxSrc, cySrc);
-        HBITMAP hScaled = ScaleBitmapEx(hSource, (WORD)c.cxDest, (WORD)c.cyDest);
-        ASSERT_TRUE(hScaled != NULL);
-        EXPECT_EQ(ModelScale(source, cxSrc, cySrc, c.cxDest, c.cyDest), ReadTestPixels(hScaled, cx, cy))
+        EXPECT_EQ(ModelScale(source, cxSrc, cySrc, c.cxDest, c.cyDest), ScaledPixels(hSource, c.cxDest, c.cyDest))
             << c.cxSource << "x" << c.cySource << " -> " << c.cxDest << "x" << c.cyDest;
-        ::DeleteObject(hScaled);
         ::DeleteObject(hSource);
     }
 }
@@ -213,9 +221,7 @@ TEST(ScaleBitmapEx, ExactCasesKeepEveryUnit)
     HBITMAP hSource = CreateTestDib(10, 6, Noise);
     int cxSrc, cySrc;
     const std::vector<COLORREF> source = ReadTestPixels(hSource, cxSrc, cySrc);
-    HBITMAP hHalf = ScaleBitmapEx(hSource, 5, 3);
-    int cx, cy;
-    const std::vector<COLORREF> half = ReadTestPixels(hHalf, cx, cy);
+    const std::vector<COLORREF> half = ScaledPixels(hSource, 5, 3);
     for (int y = 0; y < 3; y++)
         for (int x = 0; x < 5; x++)
             for (int ch = 0; ch < 3; ch++)
@@ -228,18 +234,13 @@ TEST(ScaleBitmapEx, ExactCasesKeepEveryUnit)
             }
 
     // tripling: every new pixel lies inside one source pixel and takes it whole
-    HBITMAP hTriple = ScaleBitmapEx(hSource, 30, 18);
-    const std::vector<COLORREF> triple = ReadTestPixels(hTriple, cx, cy);
+    const std::vector<COLORREF> triple = ScaledPixels(hSource, 30, 18);
     for (int y = 0; y < 18; y++)
         for (int x = 0; x < 30; x++)
             ASSERT_EQ(source[(y / 3) * 10 + x / 3], triple[y * 30 + x]) << x << "," << y;
 
     // the same size is a copy
-    HBITMAP hSame = ScaleBitmapEx(hSource, 10, 6);
-    EXPECT_EQ(source, ReadTestPixels(hSame, cx, cy));
-    ::DeleteObject(hSame);
-    ::DeleteObject(hTriple);
-    ::DeleteObject(hHalf);
+    EXPECT_EQ(source, ScaledPixels(hSource, 10, 6));
     ::DeleteObject(hSource);
 }
 
