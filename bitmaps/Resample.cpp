@@ -124,7 +124,7 @@ public:
             if (nCounted == 1 && aWeights[0] == nWeightOne)
             {
                 // one source row whole: (v x 4096 x w) >> 24 = (v x w) >> 12
-                RowPass(apRows[0], pOut, nWeightBits);
+                RowPass(apRows[0], pOut);
                 continue;
             }
             if (nCounted == 0)
@@ -133,7 +133,7 @@ public:
                 continue;
             }
             AddRows(apRows, aWeights, nRows, &column[0], nValues, nCounted > nBatch);
-            RowPass(&column[0], pOut, 2 * nWeightBits);
+            RowPass(&column[0], pOut);
         }
     }
 
@@ -178,44 +178,67 @@ private:
         }
     }
 
-    template<class T> void RowPass(const T* pIn, BYTE* pOut, int nShift) const
+    // A byte row has had one weight (of 4096) applied, a gathered column row two.
+    template<class T> static int Shift() { return sizeof(T) == 1 ? nWeightBits : 2 * nWeightBits; }
+
+    template<class T> void RowPass(const T* pIn, BYTE* pOut) const
+    {
+        if (m_nDstBytes == 4)
+            RowPassTo<T, 4>(pIn, pOut);
+        else
+            RowPassTo<T, 3>(pIn, pOut);
+    }
+
+    template<class T, int N> void RowPassTo(const T* pIn, BYTE* pOut) const
     {
         if (m_x.bIdentity)
         {
-            RowIdentity(pIn, pOut, nShift);
+            RowIdentity<T, N>(pIn, pOut);
             return;
         }
         switch (m_x.nWindow)
         {
-        case 1: RowWindow<T, 1>(pIn, pOut, nShift); break;
-        case 2: RowWindow<T, 2>(pIn, pOut, nShift); break;
-        case 3: RowWindow<T, 3>(pIn, pOut, nShift); break;
-        case 4: RowWindow<T, 4>(pIn, pOut, nShift); break;
-        default: RowWindow<T, 0>(pIn, pOut, nShift); break;
+        case 1: RowWindow<T, N, 1>(pIn, pOut); break;
+        case 2: RowWindow<T, N, 2>(pIn, pOut); break;
+        case 3: RowWindow<T, N, 3>(pIn, pOut); break;
+        case 4: RowWindow<T, N, 4>(pIn, pOut); break;
+        default: RowWindow<T, N, 0>(pIn, pOut); break;
         }
     }
 
-    template<class T> void RowIdentity(const T* pIn, BYTE* pOut, int nShift) const
+    // a pixel of N bytes (a fourth is 0) from the sums of its channels
+    template<class T, int N> static void Store(BYTE* pOut, unsigned b, unsigned g, unsigned r)
     {
-        const int nOut = m_nDstBytes;
-        for (int x = 0; x < m_cxDst; x++, pIn += 3, pOut += nOut)
+        const int nShift = Shift<T>();
+        if (N == 4)
         {
-            pOut[0] = (BYTE)(((unsigned)pIn[0] << nWeightBits) >> nShift);
-            pOut[1] = (BYTE)(((unsigned)pIn[1] << nWeightBits) >> nShift);
-            pOut[2] = (BYTE)(((unsigned)pIn[2] << nWeightBits) >> nShift);
-            if (nOut == 4)
-                pOut[3] = 0;
+            const DWORD dw = (b >> nShift) | ((g >> nShift) << 8) | ((r >> nShift) << 16);
+            memcpy(pOut, &dw, 4);
+        }
+        else
+        {
+            pOut[0] = (BYTE)(b >> nShift);
+            pOut[1] = (BYTE)(g >> nShift);
+            pOut[2] = (BYTE)(r >> nShift);
+        }
+    }
+
+    template<class T, int N> void RowIdentity(const T* pIn, BYTE* pOut) const
+    {
+        for (int x = 0; x < m_cxDst; x++, pIn += 3, pOut += N)
+        {
+            Store<T, N>(pOut, (unsigned)pIn[0] << nWeightBits, (unsigned)pIn[1] << nWeightBits,
+                (unsigned)pIn[2] << nWeightBits);
         }
     }
 
     // Along the row, each destination pixel from its window; K = 0: a window of any width.
-    template<class T, int K> void RowWindow(const T* pIn, BYTE* pOut, int nShift) const
+    template<class T, int N, int K> void RowWindow(const T* pIn, BYTE* pOut) const
     {
         const int nWindow = K != 0 ? K : m_x.nWindow;
-        const int nOut = m_nDstBytes;
         const int* pFirst = &m_x.first[0];
         const unsigned* pW = &m_x.weights[0];
-        for (int x = 0; x < m_cxDst; x++, pOut += nOut, pW += nWindow)
+        for (int x = 0; x < m_cxDst; x++, pOut += N, pW += nWindow)
         {
             const T* p = pIn + (size_t)pFirst[x] * 3;
             unsigned b = 0, g = 0, r = 0;
@@ -225,11 +248,7 @@ private:
                 g += p[1] * pW[k];
                 r += p[2] * pW[k];
             }
-            pOut[0] = (BYTE)(b >> nShift);
-            pOut[1] = (BYTE)(g >> nShift);
-            pOut[2] = (BYTE)(r >> nShift);
-            if (nOut == 4)
-                pOut[3] = 0;
+            Store<T, N>(pOut, b, g, r);
         }
     }
 };
