@@ -99,6 +99,9 @@ public:
     CRect CalcDestRect(const CRect* pDest, const CRect* pSource, WORD wMode);
     int Draw(CDC& dc, const CRect* pDest, const CRect* pSource, WORD wMode);
     int Draw(CDC* pDC);                 // at (0, 0), at its own size
+    // Through a temporary image list, centred in pDest at CalcDestRect's size (resampled with
+    // BMPEX_SMOOTH, else at its own size).  An image whose top would lie above the DC's origin
+    // is handed over upside down, as the image lists of old hosts expected.
     int Draw_ImLst(CDC& dc, const CRect* pDest, const CRect* pSource, WORD wMode);
     // The bitmap laid over what dc shows, nPercent (0..100) being its transparency.
     int DrawTransparent(CDC& dc, const CRect* pDest, const CRect* pSource, WORD wMode, int nPercent);

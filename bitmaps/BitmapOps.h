@@ -20,9 +20,10 @@ AFX_EXT_API HBITMAP ScaleBitmapEx(HBITMAP hSource, WORD nWidth, WORD nHeight);
 // nStrength 1 (mild) .. 10 (strong).  0 for a strength below 1 or another colour depth.
 AFX_EXT_API int SharpBitmap(HBITMAP hBitmap, int nStrength);
 
-// Debugging dumps: each saves "C:\BmpSpy\<number>-<name>.bmp", the number counting the calls
-// from 000.  The image-list form puts all images side by side on white; an empty list is not
-// dumped.  Non-zero when a file was written.
+// Debugging dumps: each saves "C:\BmpSpy\<number>-<name>.bmp" (making the folder when it is
+// missing), the number counting the calls from 000.  The image-list form puts all images side by
+// side on white; an empty list is not dumped and takes no number.  Non-zero when a file was
+// written.
 AFX_EXT_API int Spy(CBitmapEx* pBitmap, const char* lpszName);
 AFX_EXT_API int Spy(HIMAGELIST hImageList, const char* lpszName);
 
