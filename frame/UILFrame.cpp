@@ -84,20 +84,17 @@ CRect GetDesktopWindowRect()
 CRect MonitorAreaFromPoint(POINT pt, BOOL bWorkArea)
 {
     CRect rect = GetFullScreenRect();
-    if (GetMonitorCount() > 0)
-    {
-        CMonitorFunctions functions;
-        if (functions.m_pfnMonitorFromPoint != NULL && functions.m_pfnGetMonitorInfo != NULL)
-            rect = functions.GetArea(functions.m_pfnMonitorFromPoint(pt, MONITOR_DEFAULTTONEAREST),
-                bWorkArea, rect);
-    }
+    CMonitorFunctions functions;
+    if (functions.m_pfnMonitorFromPoint != NULL && functions.m_pfnGetMonitorInfo != NULL)
+        rect = functions.GetArea(functions.m_pfnMonitorFromPoint(pt, MONITOR_DEFAULTTONEAREST),
+            bWorkArea, rect);
     return rect;
 }
 
 CRect MonitorAreaFromWindow(HWND hWnd, BOOL bWorkArea)
 {
     CRect rect = GetFullScreenRect();
-    if (GetMonitorCount() > 0 && ::IsWindow(hWnd))
+    if (::IsWindow(hWnd))
     {
         CMonitorFunctions functions;
         if (functions.m_pfnMonitorFromWindow != NULL && functions.m_pfnGetMonitorInfo != NULL)

@@ -51,8 +51,7 @@ void CUILLanguageSuffix::Compute(HMODULE hModule)
         {
             lstrcpyA((char*)pszSlash, szLanguageFile);
             ::GetPrivateProfileStringA("Program", "DefLang", "NUL", szLanguage, _MAX_PATH, szPath);
-            // "NUL" is what the installer writes for "no language chosen"; an empty value
-            // cannot name a language either
+            // "NUL" stands for "no language chosen"; an empty value names none either
             if (szLanguage[0] == '\0' || lstrcmpiA(szLanguage, "NUL") == 0)
                 lstrcpyA(szLanguage, szEnglish);
         }

@@ -15,7 +15,6 @@ target_sources(test_frame PRIVATE
   ${PROJECT_SOURCE_DIR}/frame/UILFrameImpl.cpp
   ${PROJECT_SOURCE_DIR}/frame/UILMessagesImpl.cpp)
 target_include_directories(test_frame PRIVATE ${WEXO_FRAME_TEST_DIR}/probe)
-target_link_libraries(test_frame PRIVATE oleaut32)
 
 add_executable(frame_probe ${WEXO_FRAME_TEST_DIR}/probe/FrameProbe.cpp)
 target_link_libraries(frame_probe PRIVATE WEXOfx oleaut32)
