@@ -229,8 +229,11 @@ DWORD CDib::Read(CFile& file)
         BITMAPFILEHEADER bfh;
         if (file.Read(&bfh, sizeof(bfh)) != sizeof(bfh) || bfh.bfType != wBmpSignature)
             return 0;
-        // bfSize is often wrong in files written by careless tools: the rest of the file counts
-        const ULONGLONG nLeft = file.GetLength() - file.GetPosition();
+        // bfSize says where the next thing in the file starts; where it cannot be right (some
+        // tools write 0) the rest of the file is taken
+        ULONGLONG nLeft = file.GetLength() - file.GetPosition();
+        if (bfh.bfSize >= sizeof(bfh) + sizeof(BITMAPINFOHEADER) && bfh.bfSize - sizeof(bfh) <= nLeft)
+            nLeft = bfh.bfSize - sizeof(bfh);
         if (nLeft == 0 || nLeft > 0x7FFFFFFF)
             return 0;
         std::vector<BYTE> image((size_t)nLeft);

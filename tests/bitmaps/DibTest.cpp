@@ -111,6 +111,17 @@ TEST_F(Dibs, ReadsAndSavesBmpFiles)
     CDib again;
     ASSERT_TRUE(again.Read(mem4));
     EXPECT_EQ(painted, Painted(again));
+
+    // one file after the other: each read stops where its file ends
+    CMemFile both;
+    ASSERT_TRUE(four.Save(both));
+    ASSERT_TRUE(dib.Save(both));
+    both.SeekToBegin();
+    CDib first, second;
+    EXPECT_EQ(sizeof(bmp4) - 2, first.Read(both));
+    EXPECT_EQ(dwSaved, second.Read(both));
+    EXPECT_EQ(painted, Painted(first));
+    EXPECT_EQ(PatternPixels(), Painted(second));
 }
 
 TEST_F(Dibs, PaintsPartsCountedFromTheTop)
