@@ -14,5 +14,7 @@
 #include "frame/ControlsSettings.h"  // settings store: string arrays, INI files, profiles, control states
 #include "colors/ColorModel.h"     // colours: CUILColor, conversions, colour map, channel slider
 #include "bitmaps/Bitmaps.h"       // bitmap operations
+#include "docking/Docking.h"       // drag loop and splitters
+#include "controls/Controls.h"     // general controls: mouse actions
 
 #endif // WEXOCTRL_H

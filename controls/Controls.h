@@ -1,0 +1,4 @@
+// Controls.h - the library's general controls.
+#pragma once
+
+#include "MouseAction.h"
