@@ -16,5 +16,6 @@
 #include "bitmaps/Bitmaps.h"       // bitmap operations
 #include "docking/Docking.h"       // drag loop and splitters
 #include "controls/Controls.h"     // general controls: mouse actions
+#include "toolbars/Toolbars.h"     // command items and the image collection
 
 #endif // WEXOCTRL_H

@@ -23,3 +23,14 @@
 #define IDS_COLOR_SATURATION        61973
 #define IDS_COLOR_BRIGHTNESS        61974
 #define IDS_COLORMAP_MENU           61978
+
+// Command items (toolbars/): service images, command-text fallback and the item options
+#define IDB_UIL_SERVICEIMAGES       26030
+#define IDS_UIL_NOTFOUND            26005
+#define IDS_UIL_BITMAPONLY          26007
+#define IDS_UIL_TEXTONLY            26009
+#define IDS_UIL_BITMAPANDTEXT       26011
+
+// Tab strip (controls/): scroll-button arrows, message-bar text of the tab menu
+#define IDB_BOOKMARK_ARROWS         26025
+#define IDS_BOOKMARK_CHOOSETAB      26037

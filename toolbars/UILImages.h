@@ -88,6 +88,9 @@ public:
 protected:
     // the list and the position in it that (nImage, nList) names, NULL if none
     CUILImageList* Resolve(int nImage, int nList, int* pnPosition) const;
+    // one of the image-list looks of the bitmap operations, applied to (nImage, nList)
+    typedef int (*PFNLOOK)(CDC& dc, CImageList* pList, int nImage, CPoint pt, int bColorBitmap);
+    int DrawLook(PFNLOOK pfnLook, CDC& dc, CPoint pt, int nImage, int nList, int nColor) const;
 
     CPtrArray m_lists;      // CUILImageList*
 

@@ -107,6 +107,9 @@ public:
     // when the list exists afterwards
     int Load();
     int IsLoaded() const { return m_hImageList != NULL; }
+    // Glyph nImage with its top-left corner at pt, in clrGlyph: the glyphs are shapes, coloured
+    // to suit where they stand (menu text, highlighted text, the two colours of a disabled look).
+    int DrawGlyph(CDC& dc, int nImage, CPoint pt, COLORREF clrGlyph);
 };
 
 /////////////////////////////////////////////////////////////////////////////
@@ -174,6 +177,9 @@ public:
     CSize GetMinSize() const { return m_sizeMin; }
     // fills the item from a toolbar button record; pImages is where its image number lives
     void FillFromTBButton(TBBUTTON* pButton, CUILImagesCollection* pImages);
+    // the list of the item's collection that holds its image (the named list, else the one
+    // whose range holds the number); NULL when the item has no image
+    CUILImageList* GetImageList() const;
 
     // The display text of command nID: its entry in the host's main menu, else the part of its
     // string resource after the first line feed, trimmed.  0 and "Not Found" when neither exists.
@@ -229,7 +235,11 @@ protected:
     void Remeasure();
     // the text as measured: cut at its first tab unless UILIS_ACCELTEXT
     CString GetMeasuredText() const;
-    // the image rectangle's size as stored (also for a hidden image)
+    // the image's size: from its list, else the size its bar gave it, else 16 x 15
     CSize GetImageSize() const;
+    // Start of the part-rectangle getters: *pRect empty when the part is not shown, rcFlat for
+    // a horizontal item; TRUE (and the turned item rectangle in *pTurnedItem) when the caller
+    // has to turn the part.
+    BOOL BeginPartRect(RECT* pRect, BOOL bShown, const RECT& rcFlat, RECT* pTurnedItem);
     void DrawImage(CDC& dc, CPoint pt, int bDisabled, int bRaised);
 };
