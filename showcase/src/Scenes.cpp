@@ -3,6 +3,7 @@
 #include "MainFrm.h"
 #include "SceneColors.h"
 #include "SceneBitmaps.h"
+#include "SceneItems.h"
 
 namespace
 {
@@ -18,6 +19,7 @@ void ResetFrame(CMainFrame* pFrame)
     pFrame->GetDrawingView().ResetDrawing();
     HideColorsScene();
     HideBitmapsScene();
+    HideItemsScene();
     pFrame->SetColorScheme(CHostColorScheme::schemeStandard);
 }
 
@@ -51,12 +53,20 @@ BOOL SceneBitmapsOnFrame(CMainFrame* pFrame)
     return SceneBitmaps(pFrame);
 }
 
+// Command items in bar and menu looks, horizontal and vertical, in each state (SceneItems.cpp).
+BOOL SceneItemsOnFrame(CMainFrame* pFrame)
+{
+    ResetFrame(pFrame);
+    return SceneItems(pFrame);
+}
+
 const SHOWCASE_SCENE s_scenes[] =
 {
     { "main", "Main window with an empty drawing", SceneMain },
     { "colors", "Colour map and the six channel sliders editing one colour", SceneColorsOnFrame },
     { "dark-scheme", "The host's dark colour scheme, given to the library as system colours", SceneDarkScheme },
     { "bitmaps", "A picture drawn fitted, smoothed, smoothed and sharpened, and 3-D frames", SceneBitmapsOnFrame },
+    { "items", "Command items as bar buttons and menu entries, horizontal and vertical, in every state", SceneItemsOnFrame },
 };
 }
 
