@@ -588,6 +588,13 @@ public:
     LONG_PTR SetWindowLongPtr(int nIndex, LONG_PTR dwNewLong)
         { return ::SetWindowLongPtrA(m_hWnd, nIndex, dwNewLong); }
     BOOL ShowOwnedPopups(BOOL bShow = TRUE);
+
+    // tool tips for the window's child controls (wndtips.cpp)
+    BOOL EnableToolTips(BOOL bEnable = TRUE);
+    static void PASCAL CancelToolTips(BOOL bKeys = FALSE);
+    void FilterToolTipMessage(MSG* pMsg);
+    virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const;
+
     BOOL IsTopParentActive() const;
     void ActivateTopParent();
     HICON SetIcon(HICON hIcon, BOOL bBigIcon);

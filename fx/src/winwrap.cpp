@@ -555,8 +555,11 @@ HICON CWnd::GetIcon(BOOL bBigIcon) const { return (HICON)::SendMessageA(m_hWnd, 
 /////////////////////////////////////////////////////////////////////////////
 // Pre-translation and modal loops
 
-BOOL CWnd::PreTranslateMessage(MSG*)
+BOOL CWnd::PreTranslateMessage(MSG* pMsg)
 {
+    // a window with tool tips shows them from the mouse messages that pass on their way
+    if (m_nFlags & WF_TOOLTIPS)
+        FilterToolTipMessage(pMsg);
     return FALSE;
 }
 
