@@ -15,7 +15,7 @@
 #include "colors/ColorModel.h"     // colours: CUILColor, conversions, colour map, channel slider
 #include "bitmaps/Bitmaps.h"       // bitmap operations
 #include "docking/Docking.h"       // drag loop and splitters
-#include "controls/Controls.h"     // general controls: mouse actions
+#include "controls/Controls.h"     // general controls: mouse actions, tab strip
 #include "toolbars/Toolbars.h"     // command items and the image collection
 
 #endif // WEXOCTRL_H

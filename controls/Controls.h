@@ -2,3 +2,4 @@
 #pragma once
 
 #include "MouseAction.h"
+#include "BookMark.h"

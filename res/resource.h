@@ -30,3 +30,7 @@
 #define IDS_UIL_BITMAPONLY          26007
 #define IDS_UIL_TEXTONLY            26009
 #define IDS_UIL_BITMAPANDTEXT       26011
+
+// Tab strip (controls/): scroll-button arrows, message-bar text of the tab menu
+#define IDB_BOOKMARK_ARROWS         26025
+#define IDS_BOOKMARK_CHOOSETAB      26037
