@@ -274,25 +274,21 @@ long CountGdiObjects()
     if (dwReported != 0)
         return (long)dwReported;
 
-    // Fill the handle table to the brim with the smallest objects there are; what fits is the
-    // room left, and the table's size less the room is the count.  The size is what fits in an
-    // empty process, measured once with everything counted the same way.
+    // Fill the handle table to the brim with the smallest objects there are and free them again:
+    // what fits is the room left.  Wine's table holds 65,536 handles; filling it takes a few
+    // milliseconds.
+    const size_t nTableSize = 65536;
     std::vector<HRGN> fill;
-    fill.reserve(70000);
-    for (;;)
+    fill.reserve(nTableSize);
+    while (fill.size() < nTableSize)
     {
         HRGN hRgn = ::CreateRectRgn(0, 0, 1, 1);
         if (hRgn == NULL)
             break;
         fill.push_back(hRgn);
-        if (fill.size() > 1000000)
-            break;
     }
     const long nRoom = (long)fill.size();
     for (HRGN hRgn : fill)
         ::DeleteObject(hRgn);
-    if (nRoom == 0 || nRoom > 1000000)
-        return -1;
-    // the count relative to a full table: only differences between two calls mean anything
-    return 65536 - nRoom;
+    return nRoom == 0 || nRoom == (long)nTableSize ? -1 : (long)nTableSize - nRoom;
 }

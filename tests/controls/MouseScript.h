@@ -101,5 +101,6 @@ protected:
 
 // The number of GDI objects the process owns now.  Windows reports it; Wine reports 0, so there
 // it is counted from the free room in the process's handle table (every free slot is filled with
-// a small object, counted, and freed again).  -1 when neither works.
+// a small object, counted, and freed again).  -1 when neither works.  Only differences between
+// two counts matter to a test.
 long CountGdiObjects();
