@@ -4,6 +4,7 @@
 #include "SceneColors.h"
 #include "SceneBitmaps.h"
 #include "SceneItems.h"
+#include "SceneTabs.h"
 
 namespace
 {
@@ -20,6 +21,7 @@ void ResetFrame(CMainFrame* pFrame)
     HideColorsScene();
     HideBitmapsScene();
     HideItemsScene();
+    HideTabsScene();
     pFrame->SetColorScheme(CHostColorScheme::schemeStandard);
 }
 
@@ -60,6 +62,13 @@ BOOL SceneItemsOnFrame(CMainFrame* pFrame)
     return SceneItems(pFrame);
 }
 
+// Bookmark tab strips: more tabs than fit, scrolled, one selected; vertical; fitted (SceneTabs.cpp).
+BOOL SceneTabsOnFrame(CMainFrame* pFrame)
+{
+    ResetFrame(pFrame);
+    return SceneTabs(pFrame);
+}
+
 const SHOWCASE_SCENE s_scenes[] =
 {
     { "main", "Main window with an empty drawing", SceneMain },
@@ -67,6 +76,7 @@ const SHOWCASE_SCENE s_scenes[] =
     { "dark-scheme", "The host's dark colour scheme, given to the library as system colours", SceneDarkScheme },
     { "bitmaps", "A picture drawn fitted, smoothed, smoothed and sharpened, and 3-D frames", SceneBitmapsOnFrame },
     { "items", "Command items as bar buttons and menu entries, horizontal and vertical, in every state", SceneItemsOnFrame },
+    { "tabs", "Tab strips with more tabs than fit, scrolled, one selected; vertical and fitted", SceneTabsOnFrame },
 };
 }
 
