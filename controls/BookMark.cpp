@@ -94,18 +94,28 @@ CBookMarkButton* CBookMark::GetButton(int nIndex) const
 /////////////////////////////////////////////////////////////////////////////
 // Tabs
 
-int CBookMark::AddMark(LPCSTR lpszText)
+CBookMarkButton* CBookMark::NewMark(LPCSTR lpszText, int nIndex)
 {
+    // a first guess at its size, as if the tabs shared the strip less the scroll buttons; the
+    // layout that follows gives the real one
     GetClientRect(&m_rectClient);
     const int h = m_rectClient.Height();
     const int w = (m_rectClient.Width() - (2 * h + 4)) / (m_nCount + 1) - 1;
     CBookMarkButton* pButton = new CBookMarkButton;
-    if (!pButton->Create(lpszText, CRect(0, 0, w, h), this, BM_ID_FIRSTTAB + m_nCount))
+    if (!pButton->Create(lpszText, CRect(0, 0, w, h), this, BM_ID_FIRSTTAB + nIndex))
     {
         delete pButton;
-        return 0;
+        return NULL;
     }
     pButton->SetBMStyle(m_dwBMStyle & BMS_VERTMASK);
+    return pButton;
+}
+
+int CBookMark::AddMark(LPCSTR lpszText)
+{
+    CBookMarkButton* pButton = NewMark(lpszText, m_nCount);
+    if (pButton == NULL)
+        return 0;
     const int nIndex = (int)m_arrMarks.Add(pButton);
     if (nIndex > 0)
     {
@@ -129,16 +139,9 @@ int CBookMark::InsertMark(int nIndex, LPCSTR lpszText)
 {
     if (nIndex < 0 || nIndex >= m_nCount)
         return 0;
-    GetClientRect(&m_rectClient);
-    const int h = m_rectClient.Height();
-    const int w = (m_rectClient.Width() - (2 * h + 4)) / (m_nCount + 1) - 1;
-    CBookMarkButton* pButton = new CBookMarkButton;
-    if (!pButton->Create(lpszText, CRect(0, 0, w, h), this, BM_ID_FIRSTTAB + nIndex))
-    {
-        delete pButton;
+    CBookMarkButton* pButton = NewMark(lpszText, nIndex);
+    if (pButton == NULL)
         return 0;
-    }
-    pButton->SetBMStyle(m_dwBMStyle & BMS_VERTMASK);
     m_arrMarks.InsertAt(nIndex, pButton);
     m_nCount = (int)m_arrMarks.GetSize();
     m_nCurSel = GetCurSel();

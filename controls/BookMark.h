@@ -220,6 +220,8 @@ public:
     enum { nScrollButtonSize = 12, nTabsIndent = 4, nTabsIndentScroll = 26 };
 
 protected:
+    // a tab's button for index nIndex, hidden; NULL when its window cannot be made
+    CBookMarkButton* NewMark(LPCSTR lpszText, int nIndex);
     void Renumber();
     void PostCommand(UINT nID, LPARAM lParam, BOOL bTab);
     void LayoutHorizontal(UINT nFlags);

@@ -24,6 +24,16 @@ COLORREF TabColor(int nIndex)
 {
     return GetMainWndSysColor(nIndex, UIL_COLORCONTEXT_CONTROL);
 }
+
+// A right press on any of the strip's buttons opens the strip's tab menu.
+void OpenStripMenu(CWnd* pButton, CPoint point)
+{
+    CBookMark* pStrip = DYNAMIC_DOWNCAST(CBookMark, pButton->GetParent());
+    if (pStrip == NULL)
+        return;
+    pButton->ClientToScreen(&point);
+    pStrip->DoTabChoices(point);
+}
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -304,11 +314,7 @@ void CBookMarkButton::OnMouseMove(UINT nFlags, CPoint point)
 
 void CBookMarkButton::OnRButtonDown(UINT, CPoint point)
 {
-    CBookMark* pStrip = DYNAMIC_DOWNCAST(CBookMark, GetParent());
-    if (pStrip == NULL)
-        return;
-    ClientToScreen(&point);
-    pStrip->DoTabChoices(point);
+    OpenStripMenu(this, point);
 }
 
 void CBookMarkButton::OnSize(UINT nType, int cx, int cy)
@@ -399,11 +405,7 @@ void CScrollButton::LoadArrow()
 
 void CScrollButton::OnRButtonDown(UINT, CPoint point)
 {
-    CBookMark* pStrip = DYNAMIC_DOWNCAST(CBookMark, GetParent());
-    if (pStrip == NULL)
-        return;
-    ClientToScreen(&point);
-    pStrip->DoTabChoices(point);
+    OpenStripMenu(this, point);
 }
 
 void CScrollButton::OnLButtonUp(UINT nFlags, CPoint point)
