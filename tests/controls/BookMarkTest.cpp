@@ -101,6 +101,14 @@ protected:
     CHostFrame m_host;
 };
 
+// a list of one image of cx x cy pixels
+BOOL MakeImageList(CImageList& images, int cx, int cy)
+{
+    CBitmap bitmap;
+    return images.Create(cx, cy, ILC_COLOR24 | ILC_MASK, 1, 1) && bitmap.CreateBitmap(cx, cy, 1, 32, NULL)
+        && images.Add(&bitmap, RGB(255, 0, 255)) == 0;
+}
+
 // the items of the popup menu open now, read from the menu's window
 std::vector<CString> OpenMenuItems(std::vector<UINT>* pStates = NULL)
 {
@@ -310,10 +318,7 @@ TEST_F(TabStrip, ATabIsItsTextPlusMarginsAndItsImage)
     EXPECT_EQ(CSize(rectText.Width() + 16, 30), pTab->CalcSize(30));
 
     CImageList images;
-    ASSERT_TRUE(images.Create(16, 15, ILC_COLOR24 | ILC_MASK, 1, 1));
-    CBitmap bitmap;
-    ASSERT_TRUE(bitmap.CreateBitmap(16, 15, 1, 32, NULL));
-    images.Add(&bitmap, RGB(255, 0, 255));
+    ASSERT_TRUE(MakeImageList(images, 16, 15));
     pTab->SetImage(&images, 0);
     EXPECT_EQ(CSize(rectText.Width() + 32, 22), pTab->CalcSize(22));
 
@@ -329,10 +334,7 @@ TEST_F(TabStrip, TheImageAndItsIndicatorChildSitAtTheTabsStart)
     AddTabs(2);
     CBookMarkButton* pTab = m_strip.GetButton(1);
     CImageList images;
-    ASSERT_TRUE(images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 1));
-    CBitmap bitmap;
-    ASSERT_TRUE(bitmap.CreateBitmap(16, 16, 1, 32, NULL));
-    images.Add(&bitmap, RGB(255, 0, 255));
+    ASSERT_TRUE(MakeImageList(images, 16, 16));
     pTab->SetImage(&images, 0);
     CStatic indicator;
     ASSERT_TRUE(indicator.Create("", WS_CHILD | WS_VISIBLE, CRect(0, 0, 1, 1), pTab, BM_ID_INDICATOR));
@@ -941,10 +943,7 @@ TEST(TabStripResources, CreateUseAndDestroyGiveEveryGdiObjectBack)
     CRecordingWnd parent;
     ASSERT_TRUE(parent.CreateTopLevel(CRect(100, 100, 500, 300)));
     CImageList images;
-    ASSERT_TRUE(images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 1, 1));
-    CBitmap bitmap;
-    ASSERT_TRUE(bitmap.CreateBitmap(16, 16, 1, 32, NULL));
-    images.Add(&bitmap, RGB(255, 0, 255));
+    ASSERT_TRUE(MakeImageList(images, 16, 16));
 
     auto cycle = [&](int i) {
         CBookMark strip;

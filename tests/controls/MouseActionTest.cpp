@@ -465,30 +465,6 @@ namespace
 {
 const UINT nControlID = 321;
 
-// A control on a bar whose right edge the user can drag, as a drop-down on a toolbar is.
-class CSizableControl : public CRecordingWnd
-{
-public:
-    CSizableControl() : m_dwStyle(0) {}
-    DWORD m_dwStyle;
-
-protected:
-    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-    {
-        if (message == WM_LBUTTONDOWN)
-        {
-            CPoint pt((short)LOWORD(lParam), (short)HIWORD(lParam));
-            ClientToScreen(&pt);
-            if (IsHitRightSide(this, pt, m_dwStyle) == HTRIGHT)
-            {
-                DoDragRightSide(this, pt, m_dwStyle);
-                return 0;
-            }
-        }
-        return CRecordingWnd::WindowProc(message, wParam, lParam);
-    }
-};
-
 class RightSide : public testing::Test
 {
 protected:
@@ -497,6 +473,12 @@ protected:
         ASSERT_TRUE(m_bar.CreateTopLevel(CRect(100, 100, 500, 200)));
         m_bar.Watch(WM_CONTROL_SIZECHANGED);
         ASSERT_TRUE(m_control.CreateChild(&m_bar, CRect(20, 10, 120, 30), nControlID));
+        // a control on a bar whose right edge the user can drag, as a drop-down on a toolbar is
+        m_control.m_fnPress = [this](CPoint pt) {
+            if (IsHitRightSide(&m_control, pt, m_dwStyle) == HTRIGHT)
+                DoDragRightSide(&m_control, pt, m_dwStyle);
+        };
+        m_dwStyle = 0;
         PumpTestMessages(20);
     }
     CRect ControlRect()
@@ -506,7 +488,8 @@ protected:
         return rect;
     }
     CRecordingWnd m_bar;
-    CSizableControl m_control;
+    CRecordingWnd m_control;
+    DWORD m_dwStyle;
 };
 }
 
@@ -569,7 +552,7 @@ TEST_F(RightSide, ARightPressCancelsAndAFixedWidthIgnoresTheDrag)
     EXPECT_TRUE(::GetCapture() == NULL);
 
     m_bar.Clear();
-    m_control.m_dwStyle = UIL_CONTROL_FIXEDWIDTH;
+    m_dwStyle = UIL_CONTROL_FIXEDWIDTH;
     DoDragRightSide(&m_control, CPoint(before.right - 1, before.top + 5), UIL_CONTROL_FIXEDWIDTH);
     PumpTestMessages(30);
     EXPECT_EQ(0, m_bar.Count(WM_CONTROL_SIZECHANGED));

@@ -42,63 +42,28 @@ CMouseScript::~CMouseScript()
         s_pRunning = NULL;
 }
 
-CMouseScript& CMouseScript::MoveTo(CPoint pt)
+CMouseScript& CMouseScript::AddStep(int nKind, CPoint pt, DWORD dwFlags, std::function<void()> fn)
 {
     SStep step;
-    step.nKind = SStep::move;
+    step.nKind = (SStep::EKind)nKind;
     step.pt = pt;
-    step.dwFlags = 0;
-    m_steps.push_back(step);
-    return *this;
-}
-
-CMouseScript& CMouseScript::Button(DWORD dwFlags)
-{
-    SStep step;
-    step.nKind = SStep::input;
-    step.pt = CPoint(0, 0);
     step.dwFlags = dwFlags;
+    step.fn = fn;
     m_steps.push_back(step);
     return *this;
 }
 
+CMouseScript& CMouseScript::MoveTo(CPoint pt) { return AddStep(SStep::move, pt, 0, nullptr); }
+CMouseScript& CMouseScript::Button(DWORD dwFlags) { return AddStep(SStep::input, CPoint(0, 0), dwFlags, nullptr); }
 CMouseScript& CMouseScript::LeftDown() { return Button(MOUSEEVENTF_LEFTDOWN); }
 CMouseScript& CMouseScript::LeftUp() { return Button(MOUSEEVENTF_LEFTUP); }
 CMouseScript& CMouseScript::RightDown() { return Button(MOUSEEVENTF_RIGHTDOWN); }
 CMouseScript& CMouseScript::RightUp() { return Button(MOUSEEVENTF_RIGHTUP); }
 CMouseScript& CMouseScript::MiddleDown() { return Button(MOUSEEVENTF_MIDDLEDOWN); }
 CMouseScript& CMouseScript::MiddleUp() { return Button(MOUSEEVENTF_MIDDLEUP); }
-
-CMouseScript& CMouseScript::KeyPress(WORD wVirtualKey)
-{
-    SStep step;
-    step.nKind = SStep::key;
-    step.pt = CPoint(0, 0);
-    step.dwFlags = wVirtualKey;
-    m_steps.push_back(step);
-    return *this;
-}
-
-CMouseScript& CMouseScript::Wait(DWORD nMilliseconds)
-{
-    SStep step;
-    step.nKind = SStep::wait;
-    step.pt = CPoint(0, 0);
-    step.dwFlags = nMilliseconds;
-    m_steps.push_back(step);
-    return *this;
-}
-
-CMouseScript& CMouseScript::Call(std::function<void()> fn)
-{
-    SStep step;
-    step.nKind = SStep::call;
-    step.pt = CPoint(0, 0);
-    step.dwFlags = 0;
-    step.fn = fn;
-    m_steps.push_back(step);
-    return *this;
-}
+CMouseScript& CMouseScript::KeyPress(WORD wVirtualKey) { return AddStep(SStep::key, CPoint(0, 0), wVirtualKey, nullptr); }
+CMouseScript& CMouseScript::Wait(DWORD nMilliseconds) { return AddStep(SStep::wait, CPoint(0, 0), nMilliseconds, nullptr); }
+CMouseScript& CMouseScript::Call(std::function<void()> fn) { return AddStep(SStep::call, CPoint(0, 0), 0, fn); }
 
 void CALLBACK CMouseScript::OnTimer(HWND, UINT, UINT_PTR, DWORD)
 {
@@ -249,6 +214,14 @@ const CRecordingWnd::SMessage* CRecordingWnd::Last(UINT message) const
 
 LRESULT CRecordingWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    // a quick second press makes a double click of a window with CS_DBLCLKS: it is a press too
+    if ((message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) && m_fnPress)
+    {
+        CPoint pt((short)LOWORD(lParam), (short)HIWORD(lParam));
+        ClientToScreen(&pt);
+        m_fnPress(pt);
+        return 0;
+    }
     for (UINT watched : m_watched)
     {
         if (watched != message || message == 0)

@@ -50,6 +50,7 @@ private:
         DWORD dwFlags;
         std::function<void()> fn;
     };
+    CMouseScript& AddStep(int nKind, CPoint pt, DWORD dwFlags, std::function<void()> fn);
     void Tick();
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
 
@@ -94,6 +95,9 @@ public:
     std::vector<UINT> m_watched;
     // called for every watched message; its result is returned when bHandled is set
     std::function<LRESULT(UINT, WPARAM, LPARAM, BOOL& bHandled)> m_fnAnswer;
+    // When set, a left press (or double click) calls it with the point on the screen instead of
+    // going to the window: a test starts its drag loop there, as a bar or a tab would.
+    std::function<void(CPoint)> m_fnPress;
 
 protected:
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);

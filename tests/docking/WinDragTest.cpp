@@ -5,6 +5,7 @@
 #include "MouseScript.h"
 #include "wexotest.h"
 #include "res/resource.h"
+#include <vector>
 
 namespace
 {
@@ -39,26 +40,17 @@ void CALLBACK LogCallback(CWinDrag* pDrag, int nReason, DWORD_PTR dwLog, DWORD_P
 class CDragSource : public CRecordingWnd
 {
 public:
-    CDragSource() : m_pDropClass(NULL), m_pResult(NULL), m_nDrags(0) {}
+    CDragSource() : m_pDropClass(NULL), m_pResult(NULL), m_nDrags(0)
+    {
+        m_fnPress = [this](CPoint pt) {
+            m_nDrags++;
+            m_pResult = m_drag.Drag(this, m_pDropClass, pt);
+        };
+    }
     CWinDrag m_drag;
     CRuntimeClass* m_pDropClass;
     CWnd* m_pResult;
     int m_nDrags;
-
-protected:
-    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
-    {
-        // a quick second press makes a double click of a window with CS_DBLCLKS: it drags too
-        if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK)
-        {
-            CPoint pt((short)LOWORD(lParam), (short)HIWORD(lParam));
-            ClientToScreen(&pt);
-            m_nDrags++;
-            m_pResult = m_drag.Drag(this, m_pDropClass, pt);
-            return 0;
-        }
-        return CRecordingWnd::WindowProc(message, wParam, lParam);
-    }
 };
 
 class WinDrag : public testing::Test
@@ -218,29 +210,21 @@ namespace
 class CHVSource : public CRecordingWnd
 {
 public:
-    CHVSource() : m_bVert(FALSE), m_ptLimits(0, 0) {}
-    CWinDrag m_drag;
-    int m_bVert;
-    CPoint m_ptLimits;      // relative to the press
-    CRect m_rectResult;
-
-protected:
-    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+    CHVSource() : m_bVert(FALSE), m_ptLimits(0, 0)
     {
-        if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK)
-        {
-            CPoint pt((short)LOWORD(lParam), (short)HIWORD(lParam));
-            ClientToScreen(&pt);
+        m_fnPress = [this](CPoint pt) {
             CRect rect;
             GetWindowRect(&rect);
             GetParent()->ScreenToClient(&rect);
             const int nStart = m_bVert ? pt.y : pt.x;
             m_drag.DragHV(this, rect, m_bVert, CPoint(nStart + m_ptLimits.x, nStart + m_ptLimits.y), pt);
             m_rectResult = rect;
-            return 0;
-        }
-        return CRecordingWnd::WindowProc(message, wParam, lParam);
+        };
     }
+    CWinDrag m_drag;
+    int m_bVert;
+    CPoint m_ptLimits;      // relative to the press
+    CRect m_rectResult;
 };
 }
 
@@ -314,25 +298,18 @@ TEST(WinDragOutline, TheBandIsInvertedInsideThePolygonAndComesOffAgain)
     const int cx = 60, cy = 40;
     CDC dc;
     ASSERT_TRUE(dc.CreateCompatibleDC(NULL));
-    BITMAPINFO bmi;
-    memset(&bmi, 0, sizeof(bmi));
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = -cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    DWORD* pBits = NULL;
-    HBITMAP hBitmap = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, (void**)&pBits, NULL, 0);
-    ASSERT_TRUE(hBitmap != NULL);
-    HGDIOBJ hOld = ::SelectObject(dc.m_hDC, hBitmap);
-    for (int i = 0; i < cx * cy; i++)
-        pBits[i] = 0x00808080;
+    std::vector<DWORD> bits(cx * cy, 0x00808080);
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateBitmap(cx, cy, 1, 32, bits.data()));
+    CBitmap* pOld = dc.SelectObject(&bitmap);
+    const DWORD* pBits = bits.data();
+    auto read = [&]() { bitmap.GetBitmapBits((DWORD)(bits.size() * sizeof(DWORD)), bits.data()); };
 
     // an L shape: an outline of a window with a tab below it
     POINT pts[6] = { { 10, 5 }, { 50, 5 }, { 50, 25 }, { 30, 25 }, { 30, 35 }, { 10, 35 } };
     CWinDrag drag;
     drag.DrawDragPolygon(&dc, pts, 6);
-    ::GdiFlush();
+    read();
     auto changed = [&](int x, int y) { return pBits[y * cx + x] != 0x00808080; };
     // the halftone inverts every other pixel of the band
     EXPECT_NE(changed(10, 10), changed(11, 10));
@@ -345,12 +322,11 @@ TEST(WinDragOutline, TheBandIsInvertedInsideThePolygonAndComesOffAgain)
     EXPECT_FALSE(changed(9, 10) || changed(9, 11));
 
     drag.DrawDragPolygon(&dc, pts, 6);
-    ::GdiFlush();
+    read();
     int nDiffer = 0;
     for (int i = 0; i < cx * cy; i++)
         nDiffer += pBits[i] != 0x00808080;
     EXPECT_EQ(0, nDiffer);
 
-    ::SelectObject(dc.m_hDC, hOld);
-    ::DeleteObject(hBitmap);
+    dc.SelectObject(pOld);
 }
