@@ -3,30 +3,13 @@
 #include <afx.h>
 #include <afxtempl.h>
 #include <gtest/gtest.h>
+#include "fxtest.h"
 #include <string>
 #include <vector>
 
 namespace
 {
 
-template<class T, class F>
-bool ThrowsFx(F f)
-{
-    try
-    {
-        f();
-    }
-    catch (T* e)
-    {
-        e->Delete();
-        return true;
-    }
-    catch (CException* e)
-    {
-        e->Delete();
-    }
-    return false;
-}
 
 template<class ARRAY>
 std::vector<long long> Contents(const ARRAY& arr)

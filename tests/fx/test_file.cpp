@@ -4,6 +4,7 @@
 #include <afx.h>
 #include <afxtempl.h>
 #include <gtest/gtest.h>
+#include "fxtest.h"
 #include <string>
 #include <vector>
 #include "wexotest.h"
@@ -85,24 +86,6 @@ int FxCause(F f)
     return -200;    // nothing thrown
 }
 
-template<class T, class F>
-bool ThrowsFx(F f)
-{
-    try
-    {
-        f();
-    }
-    catch (T* e)
-    {
-        e->Delete();
-        return true;
-    }
-    catch (CException* e)
-    {
-        e->Delete();
-    }
-    return false;
-}
 
 // The bytes a memory file holds, read without moving it.
 std::vector<BYTE> Bytes(CMemFile& file)

@@ -3,33 +3,9 @@
 // OLE strings.
 #include <afx.h>
 #include <gtest/gtest.h>
+#include "fxtest.h"
 #include <string>
 #include "wexotest.h"
-
-namespace
-{
-
-// Runs a statement that must throw a framework exception of class T (thrown as a pointer).
-template<class T, class F>
-bool ThrowsFx(F f)
-{
-    try
-    {
-        f();
-    }
-    catch (T* e)
-    {
-        e->Delete();
-        return true;
-    }
-    catch (CException* e)
-    {
-        e->Delete();
-    }
-    return false;
-}
-
-} // namespace
 
 /////////////////////////////////////////////////////////////////////////////
 // Layout: the object is the character pointer
