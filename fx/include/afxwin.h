@@ -191,55 +191,32 @@ enum AfxSig
 
     AfxSig_b_D_v,       // BOOL (CDC*)
     AfxSig_b_b_v,       // BOOL (BOOL)
-    AfxSig_b_u_v,       // BOOL (UINT)
-    AfxSig_b_h_v,       // BOOL (HANDLE)
-    AfxSig_b_W_uu,      // BOOL (CWnd*, UINT, UINT)
     AfxSig_b_W_COPYDATASTRUCT,
     AfxSig_b_v_HELPINFO,
     AfxSig_CTLCOLOR,    // HBRUSH (CDC*, CWnd*, UINT)
     AfxSig_CTLCOLOR_REFLECT, // HBRUSH (CDC*, UINT)
-    AfxSig_i_u_W_u,     // int (UINT, CWnd*, UINT)  // ?TOITEM
-    AfxSig_i_uu_v,      // int (UINT, UINT)
-    AfxSig_i_W_uu,      // int (CWnd*, UINT, UINT)
-    AfxSig_i_v_s,       // int (LPSTR)
+    AfxSig_i_u_W_u,     // int (UINT, CListBox*, UINT) (WM_CHARTOITEM, WM_VKEYTOITEM)
     AfxSig_l_w_l,       // LRESULT (WPARAM, LPARAM)
     AfxSig_l_uu_M,      // LRESULT (UINT, UINT, CMenu*)
-    AfxSig_v_b_h,       // void (BOOL, HANDLE)
-    AfxSig_v_h_v,       // void (HANDLE)
-    AfxSig_v_h_h,       // void (HANDLE, HANDLE)
     AfxSig_v_v_v,       // void ()
-    AfxSig_v_u_v,       // void (UINT)
     AfxSig_v_up_v,      // void (UINT_PTR)
     AfxSig_v_u_u,       // void (UINT, UINT)
-    AfxSig_v_uu_v,      // void (UINT, UINT)
     AfxSig_v_v_ii,      // void (int, int)
     AfxSig_v_u_uu,      // void (UINT, UINT, UINT)
     AfxSig_v_u_ii,      // void (UINT, int, int)
     AfxSig_v_u_W,       // void (UINT, CWnd*)
-    AfxSig_i_u_v,       // int (UINT)
-    AfxSig_u_u_v,       // UINT (UINT)
     AfxSig_b_v_v,       // BOOL ()
     AfxSig_v_w_l,       // void (WPARAM, LPARAM)
-    AfxSig_MDIACTIVATE, // void (BOOL, CWnd*, CWnd*)
-    AfxSig_v_D_v,       // void (CDC*)
     AfxSig_v_M_v,       // void (CMenu*)
     AfxSig_v_M_ub,      // void (CMenu*, UINT, BOOL)
     AfxSig_v_W_v,       // void (CWnd*)
-    AfxSig_v_v_W,       // void (CWnd*)
-    AfxSig_v_W_uu,      // void (CWnd*, UINT, UINT)
     AfxSig_v_W_p,       // void (CWnd*, CPoint)
-    AfxSig_v_W_h,       // void (CWnd*, HANDLE)
-    AfxSig_C_v_v,       // HCURSOR ()
     AfxSig_ACTIVATE,    // void (UINT, CWnd*, BOOL)
     AfxSig_SCROLL,      // void (UINT, UINT, CWnd*)
     AfxSig_SCROLL_REFLECT, // void (UINT, UINT)
-    AfxSig_v_v_s,       // void (LPSTR)
-    AfxSig_v_u_cs,      // void (UINT, LPCSTR)
     AfxSig_OWNERDRAW,   // void (int, LPxxxITEMSTRUCT)
     AfxSig_i_i_s,       // int (LPCREATESTRUCT)
     AfxSig_b_CREATESTRUCT, // BOOL (LPCREATESTRUCT)
-    AfxSig_u_v_p,       // UINT (CPoint)  (NCHITTEST, returns LRESULT-compatible UINT)
-    AfxSig_l_v_p,       // LRESULT (CPoint)
     AfxSig_u_v_v,       // UINT ()
     AfxSig_v_b_NCCALCSIZEPARAMS, // void (BOOL, NCCALCSIZE_PARAMS*)
     AfxSig_v_v_WINDOWPOS, // void (WINDOWPOS*)
@@ -247,30 +224,12 @@ enum AfxSig
     AfxSig_v_u_p,       // void (UINT, CPoint)
     AfxSig_SIZING,      // void (UINT, LPRECT)
     AfxSig_MOUSEWHEEL,  // BOOL (UINT, short, CPoint)
-    AfxSig_MOUSEHWHEEL, // void (UINT, short, CPoint)
     AfxSig_l_p,         // LRESULT (CPoint)
-    AfxSig_u_W_u,       // UINT (CWnd*, UINT)
-    AfxSig_v_u_M,       // void (UINT, CMenu*)
-    AfxSig_u_u_M,       // UINT (UINT, CMenu*)
-    AfxSig_u_v_MENUGETOBJECTINFO,
-    AfxSig_v_M_u,       // void (CMenu*, UINT)
-    AfxSig_v_u_LPMDINEXTMENU,
-    AfxSig_APPCOMMAND,  // void (CWnd*, UINT, UINT, UINT)
-    AfxSig_RAWINPUT,
-    AfxSig_u_u_u,       // UINT (UINT, UINT)
-    AfxSig_MOUSE_XBUTTON,
-    AfxSig_MOUSE_NCXBUTTON,
-    AfxSig_INPUTLANGCHANGE,
-    AfxSig_v_u_hkl,
-    AfxSig_INPUTDEVICECHANGE,
     AfxSig_v_i_s,       // void (int, LPSTYLESTRUCT)
-    AfxSig_b_W_b,       // BOOL (CWnd*, BOOL)   (unused)
-    AfxSig_v_W_b,       // void (CWnd*, BOOL)
     AfxSig_v_b_v,       // void (BOOL)
     AfxSig_v_b_u,       // void (BOOL, UINT)    (WM_SHOWWINDOW)
     AfxSig_v_v_MINMAXINFO, // void (MINMAXINFO*)
     AfxSig_v_u_LPCSTR,  // void (UINT, LPCTSTR) (WM_SETTINGCHANGE)
-    AfxSig_v_s_v,       // void (LPCTSTR)
     AfxSig_v_v_HDROP,   // void (HDROP)
     AfxSig_b_W_u_u,     // BOOL (CWnd*, UINT, UINT) (WM_SETCURSOR)
     AfxSig_i_W_u_u,     // int (CWnd*, UINT, UINT)  (WM_MOUSEACTIVATE)
@@ -279,11 +238,7 @@ enum AfxSig
     AfxSig_v_v_DELETEITEM,  // void (int, LPDELETEITEMSTRUCT)
     AfxSig_v_DRAWITEM_REFLECT,    // void (LPDRAWITEMSTRUCT)
     AfxSig_v_MEASUREITEM_REFLECT, // void (LPMEASUREITEMSTRUCT)
-    AfxSig_v_u_CREATESTRUCT_PARENT, // void (UINT, LPARAM) parent notify (as v_u_l)
     AfxSig_v_u_l,       // void (UINT, LPARAM)
-    AfxSig_u_v_l,       // UINT (LPARAM)        (WM_GETDLGCODE returns UINT)
-    AfxSig_v_RECT,      // void (UINT, LPRECT) (moving/sizing)
-    AfxSig_v_i_RECT,    // void (LPRECT) (moving)
 
     // commands, notifications and updates (CCmdTarget::OnCmdMsg)
     AfxSigCmd_v,        // void ()
@@ -295,9 +250,7 @@ enum AfxSig
     AfxSigNotify_RANGE, // void (UINT, NMHDR*, LRESULT*)
     AfxSigNotify_EX,    // BOOL (UINT, NMHDR*, LRESULT*)
     AfxSigCmdUI,        // void (CCmdUI*)
-    AfxSigCmdUI_RANGE,  // void (CCmdUI*, UINT)
-
-    AfxSig_Count
+    AfxSigCmdUI_RANGE   // void (CCmdUI*, UINT)
 };
 
 // special notification codes for command and update entries (nCode)
@@ -534,7 +487,6 @@ public:
     BOOL EnableWindow(BOOL bEnable = TRUE);
     BOOL IsIconic() const;
     BOOL IsZoomed() const;
-    BOOL IsWindowVisibleEx() const { return IsWindowVisible(); }
 
     // painting
     CDC* GetDC();
@@ -583,7 +535,6 @@ public:
     void ShowCaret();
     DWORD GetWindowContextHelpId() const;
     int MessageBox(LPCSTR lpszText, LPCSTR lpszCaption = NULL, UINT nType = MB_OK);
-    BOOL IsWindowEnabledEx() const { return IsWindowEnabled(); }
     LONG_PTR GetWindowLongPtr(int nIndex) const { return ::GetWindowLongPtrA(m_hWnd, nIndex); }
     LONG_PTR SetWindowLongPtr(int nIndex, LONG_PTR dwNewLong)
         { return ::SetWindowLongPtrA(m_hWnd, nIndex, dwNewLong); }
@@ -841,25 +792,19 @@ public:
     BOOL m_bAutoMenuEnable;        // disable menu items with no handler in the idle update
     int m_nIdleFlags;
     enum { idleMenu = 1, idleTitle = 2, idleNotify = 4, idleLayout = 8 };
-    int m_nShowDelay;
     UINT m_nIDHelp;
     HMENU m_hMenuDefault;
     HACCEL m_hAccelTable;
-    DWORD m_dwPromptContext;
-    BOOL m_bHelpMode;
     CString m_strTitle;
     BOOL m_bInRecalcLayout;
     UINT m_nIDTracking;
     UINT m_nIDLastMessage;
     CWnd* m_pViewActive;
     int m_cModalStack;
-    HWND* m_phWndDisable;
-    BOOL m_bDisableIfNoHndler;
 
     virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
-    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
     virtual void PostNcDestroy();
     virtual BOOL LoadAccelTable(LPCSTR lpszResourceName);
@@ -875,12 +820,9 @@ protected:
     afx_msg void OnInitMenuPopup(CMenu* pMenu, UINT nIndex, BOOL bSysMenu);
     afx_msg void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
-    afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnPopMessageString(WPARAM wParam, LPARAM lParam);
-    afx_msg void OnEnterIdle(UINT nWhy, CWnd* pWho);
-    afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };
 

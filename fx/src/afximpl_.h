@@ -19,9 +19,6 @@ struct AFX_THREAD_STATE
     // temporary maps
     CHandleMap* m_pHandleMaps[afxHandleMapKinds];
     int m_nTempMapLock;
-    // modal loop / idle bookkeeping
-    MSG m_msgCur;
-    int m_nDisablePumpCount;
 };
 AFX_THREAD_STATE* AfxGetThreadState();
 

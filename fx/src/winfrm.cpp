@@ -14,9 +14,6 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_INITMENUPOPUP()
     ON_WM_MENUSELECT()
     ON_WM_SETFOCUS()
-    ON_WM_ACTIVATE()
-    ON_WM_ENTERIDLE()
-    ON_WM_SYSCOMMAND()
     ON_MESSAGE(WM_IDLEUPDATECMDUI, &CFrameWnd::OnIdleUpdateCmdUI)
     ON_MESSAGE(WM_SETMESSAGESTRING, &CFrameWnd::OnSetMessageString)
     ON_MESSAGE(WM_POPMESSAGESTRING, &CFrameWnd::OnPopMessageString)
@@ -24,16 +21,13 @@ END_MESSAGE_MAP()
 
 CFrameWnd::CFrameWnd()
     : m_pFloatingFrameClass(NULL), m_rectBorder(0, 0, 0, 0), m_bAutoMenuEnable(TRUE), m_nIdleFlags(0),
-      m_nShowDelay(-1), m_nIDHelp(0), m_hMenuDefault(NULL), m_hAccelTable(NULL), m_dwPromptContext(0),
-      m_bHelpMode(FALSE), m_bInRecalcLayout(FALSE), m_nIDTracking(0), m_nIDLastMessage(0),
-      m_pViewActive(NULL), m_cModalStack(0), m_phWndDisable(NULL), m_bDisableIfNoHndler(TRUE)
+      m_nIDHelp(0), m_hMenuDefault(NULL), m_hAccelTable(NULL), m_bInRecalcLayout(FALSE),
+      m_nIDTracking(0), m_nIDLastMessage(0), m_pViewActive(NULL), m_cModalStack(0)
 {
 }
 
 CFrameWnd::~CFrameWnd()
 {
-    if (m_phWndDisable != NULL)
-        delete[] m_phWndDisable;
 }
 
 BOOL CFrameWnd::IsFrameWnd() const { return TRUE; }
@@ -273,11 +267,6 @@ BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* 
     return FALSE;
 }
 
-BOOL CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
-{
-    return CWnd::OnCommand(wParam, lParam);
-}
-
 BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
 {
     if (CWnd::PreTranslateMessage(pMsg))
@@ -404,27 +393,12 @@ void CFrameWnd::OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu)
     }
 }
 
-void CFrameWnd::OnEnterIdle(UINT nWhy, CWnd* pWho)
-{
-    CWnd::OnEnterIdle(nWhy, pWho);
-}
-
 void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
 {
     if (m_pViewActive != NULL && m_pViewActive->m_hWnd != NULL)
         m_pViewActive->SetFocus();
     else
         CWnd::OnSetFocus(pOldWnd);
-}
-
-void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
-{
-    CWnd::OnActivate(nState, pWndOther, bMinimized);
-}
-
-void CFrameWnd::OnSysCommand(UINT nID, LPARAM lParam)
-{
-    CWnd::OnSysCommand(nID, lParam);
 }
 
 /////////////////////////////////////////////////////////////////////////////

@@ -14,45 +14,29 @@ union MessageMapFunctions
     AFX_PMSG pfn;
     BOOL (AFX_MSG_CALL CWnd::*pfn_b_D)(CDC*);
     BOOL (AFX_MSG_CALL CWnd::*pfn_b_b)(BOOL);
-    BOOL (AFX_MSG_CALL CWnd::*pfn_b_u)(UINT);
-    BOOL (AFX_MSG_CALL CWnd::*pfn_b_h)(HANDLE);
     BOOL (AFX_MSG_CALL CWnd::*pfn_b_W_u_u)(CWnd*, UINT, UINT);
     BOOL (AFX_MSG_CALL CWnd::*pfn_b_W_COPYDATASTRUCT)(CWnd*, COPYDATASTRUCT*);
     BOOL (AFX_MSG_CALL CWnd::*pfn_b_HELPINFO)(HELPINFO*);
     HBRUSH (AFX_MSG_CALL CWnd::*pfn_B_D_W_u)(CDC*, CWnd*, UINT);
     HBRUSH (AFX_MSG_CALL CWnd::*pfn_B_D_u)(CDC*, UINT);
-    int (AFX_MSG_CALL CWnd::*pfn_i_u_W_u)(UINT, CWnd*, UINT);
-    int (AFX_MSG_CALL CWnd::*pfn_i_u_u)(UINT, UINT);
     int (AFX_MSG_CALL CWnd::*pfn_i_W_u_u)(CWnd*, UINT, UINT);
-    int (AFX_MSG_CALL CWnd::*pfn_i_s)(LPSTR);
     LRESULT (AFX_MSG_CALL CWnd::*pfn_l_w_l)(WPARAM, LPARAM);
     LRESULT (AFX_MSG_CALL CWnd::*pfn_l_u_u_M)(UINT, UINT, CMenu*);
-    void (AFX_MSG_CALL CWnd::*pfn_v_b_h)(BOOL, HANDLE);
-    void (AFX_MSG_CALL CWnd::*pfn_v_h)(HANDLE);
-    void (AFX_MSG_CALL CWnd::*pfn_v_h_h)(HANDLE, HANDLE);
     void (AFX_MSG_CALL CWnd::*pfn_v_v)();
-    void (AFX_MSG_CALL CWnd::*pfn_v_u)(UINT);
     void (AFX_MSG_CALL CWnd::*pfn_v_up)(UINT_PTR);
     void (AFX_MSG_CALL CWnd::*pfn_v_u_u)(UINT, UINT);
     void (AFX_MSG_CALL CWnd::*pfn_v_i_i)(int, int);
     void (AFX_MSG_CALL CWnd::*pfn_v_u_u_u)(UINT, UINT, UINT);
     void (AFX_MSG_CALL CWnd::*pfn_v_u_i_i)(UINT, int, int);
     void (AFX_MSG_CALL CWnd::*pfn_v_u_W)(UINT, CWnd*);
-    int (AFX_MSG_CALL CWnd::*pfn_i_u)(UINT);
-    UINT (AFX_MSG_CALL CWnd::*pfn_u_u)(UINT);
     BOOL (AFX_MSG_CALL CWnd::*pfn_b_v)();
     void (AFX_MSG_CALL CWnd::*pfn_v_w_l)(WPARAM, LPARAM);
-    void (AFX_MSG_CALL CWnd::*pfn_v_D)(CDC*);
     void (AFX_MSG_CALL CWnd::*pfn_v_M)(CMenu*);
     void (AFX_MSG_CALL CWnd::*pfn_v_M_u_b)(CMenu*, UINT, BOOL);
     void (AFX_MSG_CALL CWnd::*pfn_v_W)(CWnd*);
-    void (AFX_MSG_CALL CWnd::*pfn_v_W_u_u)(CWnd*, UINT, UINT);
     void (AFX_MSG_CALL CWnd::*pfn_v_W_p)(CWnd*, CPoint);
-    void (AFX_MSG_CALL CWnd::*pfn_v_W_h)(CWnd*, HANDLE);
     void (AFX_MSG_CALL CWnd::*pfn_v_u_W_b)(UINT, CWnd*, BOOL);
-    void (AFX_MSG_CALL CWnd::*pfn_v_u_u_W)(UINT, UINT, CWnd*);
     void (AFX_MSG_CALL CWnd::*pfn_v_u_u_reflect)(UINT, UINT);
-    void (AFX_MSG_CALL CWnd::*pfn_v_s)(LPSTR);
     void (AFX_MSG_CALL CWnd::*pfn_v_u_cs)(UINT, LPCSTR);
     void (AFX_MSG_CALL CWnd::*pfn_v_i_DRAWITEM)(int, LPDRAWITEMSTRUCT);
     void (AFX_MSG_CALL CWnd::*pfn_v_i_MEASUREITEM)(int, LPMEASUREITEMSTRUCT);
@@ -150,16 +134,15 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         if (lpEntry == NULL)
             return FALSE;
 
+        MessageMapFunctions mmf;
+        mmf.pfn = lpEntry->pfn;
         if (lpEntry->nMessage == 0xC000)
         {
-            MessageMapFunctions mmf;
-            mmf.pfn = lpEntry->pfn;
+            // registered messages: nSig holds the variable's address, the handler is always l_w_l
             lResult = (this->*mmf.pfn_l_w_l)(wParam, lParam);
             goto LReturnTrue;
         }
 
-        MessageMapFunctions mmf;
-        mmf.pfn = lpEntry->pfn;
         switch (lpEntry->nSig)
         {
         default:
@@ -177,14 +160,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         case AfxSig_b_b_v:
             lResult = (this->*mmf.pfn_b_b)((BOOL)wParam);
             break;
-        case AfxSig_b_u_v:
-            lResult = (this->*mmf.pfn_b_u)((UINT)wParam);
-            break;
-        case AfxSig_b_h_v:
-            lResult = (this->*mmf.pfn_b_h)((HANDLE)wParam);
-            break;
         case AfxSig_b_W_u_u:
-        case AfxSig_b_W_uu:
             lResult = (this->*mmf.pfn_b_W_u_u)(CWnd::FromHandle((HWND)wParam), LOWORD(lParam), HIWORD(lParam));
             break;
         case AfxSig_b_W_COPYDATASTRUCT:
@@ -210,15 +186,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
             lResult = (this->*mmf.pfn_i_u_LB_u)(LOWORD(wParam), (CListBox*)CWnd::FromHandle((HWND)lParam),
                 HIWORD(wParam));
             break;
-        case AfxSig_i_uu_v:
-            lResult = (this->*mmf.pfn_i_u_u)(LOWORD(wParam), HIWORD(wParam));
-            break;
-        case AfxSig_i_W_uu:
         case AfxSig_i_W_u_u:
             lResult = (this->*mmf.pfn_i_W_u_u)(CWnd::FromHandle((HWND)wParam), LOWORD(lParam), HIWORD(lParam));
-            break;
-        case AfxSig_i_v_s:
-            lResult = (this->*mmf.pfn_i_s)((LPSTR)lParam);
             break;
         case AfxSig_l_uu_M:
         {
@@ -226,29 +195,14 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
             lResult = (this->*mmf.pfn_l_u_u_M)(LOWORD(wParam), HIWORD(wParam), CMenu::FromHandle((HMENU)lParam));
             break;
         }
-        case AfxSig_v_b_h:
-            (this->*mmf.pfn_v_b_h)((BOOL)wParam, (HANDLE)lParam);
-            break;
-        case AfxSig_v_h_v:
-            (this->*mmf.pfn_v_h)((HANDLE)wParam);
-            break;
-        case AfxSig_v_h_h:
-            (this->*mmf.pfn_v_h_h)((HANDLE)wParam, (HANDLE)lParam);
-            break;
         case AfxSig_v_v_v:
             (this->*mmf.pfn_v_v)();
-            break;
-        case AfxSig_v_u_v:
-            (this->*mmf.pfn_v_u)((UINT)wParam);
             break;
         case AfxSig_v_up_v:
             (this->*mmf.pfn_v_up)((UINT_PTR)wParam);
             break;
         case AfxSig_v_u_u:
             (this->*mmf.pfn_v_u_u)(LOWORD(wParam), HIWORD(wParam));
-            break;
-        case AfxSig_v_uu_v:
-            (this->*mmf.pfn_v_u_u)((UINT)wParam, (UINT)lParam);
             break;
         case AfxSig_v_v_ii:
             (this->*mmf.pfn_v_i_i)((short)LOWORD(lParam), (short)HIWORD(lParam));
@@ -262,17 +216,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         case AfxSig_v_u_W:
             (this->*mmf.pfn_v_u_W)((UINT)wParam, CWnd::FromHandle((HWND)lParam));
             break;
-        case AfxSig_i_u_v:
-            lResult = (this->*mmf.pfn_i_u)((UINT)wParam);
-            break;
-        case AfxSig_u_u_v:
-            lResult = (this->*mmf.pfn_u_u)((UINT)wParam);
-            break;
         case AfxSig_b_v_v:
             lResult = (this->*mmf.pfn_b_v)();
-            break;
-        case AfxSig_v_D_v:
-            (this->*mmf.pfn_v_D)(CDC::FromHandle((HDC)wParam));
             break;
         case AfxSig_v_M_v:
             (this->*mmf.pfn_v_M)(CMenu::FromHandle((HMENU)wParam));
@@ -283,34 +228,18 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         case AfxSig_v_W_v:
             (this->*mmf.pfn_v_W)(CWnd::FromHandle((HWND)wParam));
             break;
-        case AfxSig_v_v_W:
-            (this->*mmf.pfn_v_W)(CWnd::FromHandle((HWND)lParam));
-            break;
-        case AfxSig_v_W_uu:
-            (this->*mmf.pfn_v_W_u_u)(CWnd::FromHandle((HWND)wParam), LOWORD(lParam), HIWORD(lParam));
-            break;
         case AfxSig_v_W_p:
             (this->*mmf.pfn_v_W_p)(CWnd::FromHandle((HWND)wParam), PointFromLParam(lParam));
-            break;
-        case AfxSig_v_W_h:
-            (this->*mmf.pfn_v_W_h)(CWnd::FromHandle((HWND)wParam), (HANDLE)lParam);
             break;
         case AfxSig_ACTIVATE:
             (this->*mmf.pfn_v_u_W_b)(LOWORD(wParam), CWnd::FromHandle((HWND)lParam), (BOOL)HIWORD(wParam));
             break;
         case AfxSig_SCROLL:
-        {
-            // the 16-bit position of the message is widened from the scroll info where it is bigger
             (this->*mmf.pfn_v_u_u_SB)(LOWORD(wParam), HIWORD(wParam), (CScrollBar*)CWnd::FromHandle((HWND)lParam));
             break;
-        }
         case AfxSig_SCROLL_REFLECT:
             (this->*mmf.pfn_v_u_u_reflect)(LOWORD(wParam), HIWORD(wParam));
             break;
-        case AfxSig_v_v_s:
-            (this->*mmf.pfn_v_s)((LPSTR)lParam);
-            break;
-        case AfxSig_v_u_cs:
         case AfxSig_v_u_LPCSTR:
             (this->*mmf.pfn_v_u_cs)((UINT)wParam, (LPCSTR)lParam);
             break;
@@ -344,8 +273,6 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
             lResult = (this->*mmf.pfn_b_CREATESTRUCT)((LPCREATESTRUCT)lParam);
             break;
         case AfxSig_l_p:
-        case AfxSig_l_v_p:
-        case AfxSig_u_v_p:
             lResult = (this->*mmf.pfn_l_p)(PointFromLParam(lParam));
             break;
         case AfxSig_u_v_v:
@@ -364,7 +291,6 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
             (this->*mmf.pfn_v_u_p)((UINT)wParam, PointFromLParam(lParam));
             break;
         case AfxSig_SIZING:
-        case AfxSig_v_RECT:
             (this->*mmf.pfn_v_u_LPRECT)((UINT)wParam, (LPRECT)lParam);
             lResult = TRUE;
             break;
@@ -390,7 +316,6 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
             (this->*mmf.pfn_v_HDROP)((HDROP)wParam);
             break;
         case AfxSig_v_u_l:
-        case AfxSig_v_u_CREATESTRUCT_PARENT:
             (this->*mmf.pfn_v_u_l)((UINT)wParam, lParam);
             break;
         }
