@@ -3,6 +3,7 @@
 // sharpened - and a row of 3-D frames in the styles the library's controls use.
 #include "SceneBitmaps.h"
 #include "MainFrm.h"
+#include "ScenePanel.h"
 #include <math.h>
 
 namespace
@@ -138,11 +139,8 @@ BOOL CBitmapScenePanel::CreatePanel(CWnd* pParent, const CRect& rect)
 {
     if (!MakePicture(m_picture))
         return FALSE;
-    NONCLIENTMETRICSA ncm;
-    memset(&ncm, 0, sizeof(ncm));
-    ncm.cbSize = sizeof(ncm);
-    ::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0);
-    m_font.CreateFontIndirect(&ncm.lfMenuFont);
+    LOGFONTA lfMenu = GetMenuLogFont();
+    m_font.CreateFontIndirect(&lfMenu);
 
     LPCSTR lpszClass = AfxRegisterWndClass(0, ::LoadCursorA(NULL, IDC_ARROW), NULL);
     return CreateEx(WS_EX_DLGMODALFRAME, lpszClass, "Bitmaps", WS_CHILD | WS_CAPTION, rect, pParent, 0);
@@ -258,24 +256,13 @@ void CBitmapScenePanel::Render(CDC& dc, const CRect& rectClient)
 
 BOOL SceneBitmaps(CMainFrame* pFrame)
 {
-    CWnd* pView = &pFrame->GetDrawingView();
-    if (s_pPanel == NULL)
-    {
-        s_pPanel = new CBitmapScenePanel;
-        if (!s_pPanel->CreatePanel(pView, CRect(16, 12, 16 + 740, 12 + 440)))
-        {
-            delete s_pPanel;
-            s_pPanel = NULL;
-            return FALSE;
-        }
-    }
-    s_pPanel->ShowWindow(SW_SHOW);
-    s_pPanel->UpdateWindow();
+    if (!CreateScenePanel(s_pPanel, &pFrame->GetDrawingView(), CRect(16, 12, 16 + 740, 12 + 440)))
+        return FALSE;
+    ShowScenePanel(s_pPanel);
     return TRUE;
 }
 
 void HideBitmapsScene()
 {
-    if (s_pPanel != NULL && s_pPanel->GetSafeHwnd() != NULL)
-        s_pPanel->ShowWindow(SW_HIDE);
+    HideScenePanel(s_pPanel);
 }

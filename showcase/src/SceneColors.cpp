@@ -3,6 +3,7 @@
 // CUILColor, the way a colour dialog of a CAD host is put together.
 #include "SceneColors.h"
 #include "MainFrm.h"
+#include "ScenePanel.h"
 #include <stdio.h>
 
 namespace
@@ -104,11 +105,8 @@ BOOL CColorScenePanel::CreatePanel(CWnd* pParent, const CRect& rect)
             rect, pParent, 0))
         return FALSE;
 
-    NONCLIENTMETRICSA ncm;
-    memset(&ncm, 0, sizeof(ncm));
-    ncm.cbSize = sizeof(ncm);
-    ::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0);
-    m_font.CreateFontIndirect(&ncm.lfMenuFont);
+    LOGFONTA lfMenu = GetMenuLogFont();
+    m_font.CreateFontIndirect(&lfMenu);
 
     if (g_CustomColorIcons.GetImageList(clrByLayer) == NULL)
         g_CustomColorIcons.SetImageList(clrByLayer, CreateLayerIcons());
@@ -220,27 +218,16 @@ void CColorScenePanel::OnPaint()
 
 BOOL SceneColors(CMainFrame* pFrame)
 {
-    CWnd* pView = &pFrame->GetDrawingView();
-    if (s_pPanel == NULL)
-    {
-        s_pPanel = new CColorScenePanel;
-        if (!s_pPanel->CreatePanel(pView, CRect(40, 30, 40 + 560, 30 + 330)))
-        {
-            delete s_pPanel;
-            s_pPanel = NULL;
-            return FALSE;
-        }
-    }
+    if (!CreateScenePanel(s_pPanel, &pFrame->GetDrawingView(), CRect(40, 30, 40 + 560, 30 + 330)))
+        return FALSE;
     // a saturated orange picked with the left button, navy as the second selection
     s_pPanel->SelectColor(s_pPanel->m_map.GetColorIndex(RGB(210, 105, 30)));
     s_pPanel->m_map.SetCurentSelection2(s_pPanel->m_map.GetColorIndex(RGB(0, 0, 128)));
-    s_pPanel->ShowWindow(SW_SHOW);
-    s_pPanel->UpdateWindow();
+    ShowScenePanel(s_pPanel);
     return TRUE;
 }
 
 void HideColorsScene()
 {
-    if (s_pPanel != NULL && s_pPanel->GetSafeHwnd() != NULL)
-        s_pPanel->ShowWindow(SW_HIDE);
+    HideScenePanel(s_pPanel);
 }

@@ -5,6 +5,7 @@
 // The images are CAD tool icons drawn here and added to the library's image collection.
 #include "SceneItems.h"
 #include "MainFrm.h"
+#include "ScenePanel.h"
 #include <algorithm>
 
 namespace
@@ -496,29 +497,13 @@ void CItemsScenePanel::OnPaint()
 
 BOOL SceneItems(CMainFrame* pFrame)
 {
-    CWnd* pView = &pFrame->GetDrawingView();
-    if (s_pItemsPanel == NULL)
-    {
-        CItemsScenePanel* pPanel = new CItemsScenePanel;
-        s_pItemsPanel = pPanel;
-        if (!pPanel->CreatePanel(pView, CRect(20, 10, 20 + 680, 10 + 450)))
-        {
-            // a panel whose window exists goes with it (PostNcDestroy)
-            if (pPanel->GetSafeHwnd() != NULL)
-                pPanel->DestroyWindow();
-            else
-                delete pPanel;
-            s_pItemsPanel = NULL;
-            return FALSE;
-        }
-    }
-    s_pItemsPanel->ShowWindow(SW_SHOW);
-    s_pItemsPanel->UpdateWindow();
+    if (!CreateScenePanel(s_pItemsPanel, &pFrame->GetDrawingView(), CRect(20, 10, 20 + 680, 10 + 450)))
+        return FALSE;
+    ShowScenePanel(s_pItemsPanel);
     return TRUE;
 }
 
 void HideItemsScene()
 {
-    if (s_pItemsPanel != NULL && s_pItemsPanel->GetSafeHwnd() != NULL)
-        s_pItemsPanel->ShowWindow(SW_HIDE);
+    HideScenePanel(s_pItemsPanel);
 }

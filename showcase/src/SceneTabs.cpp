@@ -5,6 +5,7 @@
 // name in its pane, as a window packet would show the palette's window.
 #include "SceneTabs.h"
 #include "MainFrm.h"
+#include "ScenePanel.h"
 
 namespace
 {
@@ -97,14 +98,11 @@ BOOL CTabsScenePanel::MakeStrip(int nPane, const CRect& rectStrip, DWORD dwStyle
 
 BOOL CTabsScenePanel::CreatePanel(CWnd* pParent, const CRect& rect)
 {
-    NONCLIENTMETRICSA ncm;
-    memset(&ncm, 0, sizeof(ncm));
-    ncm.cbSize = sizeof(ncm);
-    ::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(ncm), &ncm, 0);
-    m_font.CreateFontIndirect(&ncm.lfMenuFont);
-    ncm.lfMenuFont.lfWeight = FW_BOLD;
-    ncm.lfMenuFont.lfHeight = ncm.lfMenuFont.lfHeight * 3 / 2;
-    m_fontBold.CreateFontIndirect(&ncm.lfMenuFont);
+    LOGFONTA lfMenu = GetMenuLogFont();
+    m_font.CreateFontIndirect(&lfMenu);
+    lfMenu.lfWeight = FW_BOLD;
+    lfMenu.lfHeight = lfMenu.lfHeight * 3 / 2;
+    m_fontBold.CreateFontIndirect(&lfMenu);
     if (!MakeImages())
         return FALSE;
     LPCSTR lpszClass = AfxRegisterWndClass(0, ::LoadCursorA(NULL, IDC_ARROW), NULL);
@@ -212,28 +210,13 @@ void CTabsScenePanel::OnPaint()
 
 BOOL SceneTabs(CMainFrame* pFrame)
 {
-    CWnd* pView = &pFrame->GetDrawingView();
-    if (s_pPanel == NULL)
-    {
-        s_pPanel = new CTabsScenePanel;
-        if (!s_pPanel->CreatePanel(pView, CRect(16, 12, 16 + 740, 12 + 440)))
-        {
-            // the window's destruction deletes the panel; without a window it is ours to delete
-            if (s_pPanel->GetSafeHwnd() != NULL)
-                s_pPanel->DestroyWindow();
-            else
-                delete s_pPanel;
-            s_pPanel = NULL;
-            return FALSE;
-        }
-    }
-    s_pPanel->ShowWindow(SW_SHOW);
-    s_pPanel->UpdateWindow();
+    if (!CreateScenePanel(s_pPanel, &pFrame->GetDrawingView(), CRect(16, 12, 16 + 740, 12 + 440)))
+        return FALSE;
+    ShowScenePanel(s_pPanel);
     return TRUE;
 }
 
 void HideTabsScene()
 {
-    if (s_pPanel != NULL && s_pPanel->GetSafeHwnd() != NULL)
-        s_pPanel->ShowWindow(SW_HIDE);
+    HideScenePanel(s_pPanel);
 }
