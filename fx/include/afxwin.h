@@ -265,6 +265,11 @@ enum AfxSig
 /////////////////////////////////////////////////////////////////////////////
 // CCmdTarget - objects that receive commands through a message map
 
+struct AFX_DISPMAP;
+struct AFX_INTERFACEMAP;
+struct AFX_CONNECTIONMAP;
+struct AFX_OLE_STATE;
+
 struct AFX_CMDHANDLERINFO
 {
     CCmdTarget* pTarget;
@@ -286,17 +291,40 @@ public:
     void EndWaitCursor();
     void RestoreWaitCursor();
 
-    // Reference counting of the automation side (the dispatch and connection maps come with the
-    // automation support; see afxdisp.h).
+    // Automation and COM identity: reference counting, the generic IDispatch, interface maps with
+    // aggregation and the connection-point container.  The map macros and helper classes are in
+    // afxdisp.h; the code in oledisp.cpp, oleunk.cpp and oleconn.cpp.
     virtual void OnFinalRelease();
     DWORD ExternalAddRef();
     DWORD ExternalRelease();
     DWORD InternalAddRef();
     DWORD InternalRelease();
+    DWORD ExternalQueryInterface(const void* iid, LPVOID* ppvObj);
+    DWORD InternalQueryInterface(const void* iid, LPVOID* ppvObj);
+    LPUNKNOWN GetInterface(const void* iid);     // no reference added
+    LPUNKNOWN QueryAggregates(const void* iid);  // one reference added
+    LPUNKNOWN GetControllingUnknown();
+    void EnableAutomation();
+    void EnableAggregation();
+    void EnableConnections();
+    LPDISPATCH GetIDispatch(BOOL bAddRef);
+    static CCmdTarget* PASCAL FromIDispatch(LPDISPATCH lpDispatch);
+    BOOL IsResultExpected() const;
+    void SetNotSupported();                      // a put that always fails as not supported
+    virtual LPUNKNOWN GetInterfaceHook(const void* iid);
+    virtual BOOL OnCreateAggregates();
+    static const AFX_DISPMAP* PASCAL GetThisDispatchMap();
+    virtual const AFX_DISPMAP* GetDispatchMap() const;
+    static const AFX_INTERFACEMAP* PASCAL GetThisInterfaceMap();
+    virtual const AFX_INTERFACEMAP* GetInterfaceMap() const;
+    static const AFX_CONNECTIONMAP* PASCAL GetThisConnectionMap();
+    virtual const AFX_CONNECTIONMAP* GetConnectionMap() const;
 
     long m_dwRef;
     LPUNKNOWN m_pOuterUnknown;
-    DWORD_PTR m_xInnerUnknown;
+    DWORD_PTR m_xInnerUnknown;          // unused; the inner unknown lives in m_pOleState
+    AFX_MODULE_STATE* m_pModuleState;   // the creator's module state, current in interface methods
+    AFX_OLE_STATE* m_pOleState;         // made by the first Enable* call
 
 protected:
     static const AFX_MSGMAP* PASCAL GetThisMessageMap();

@@ -24,3 +24,6 @@ AFX_THREAD_STATE* AfxGetThreadState();
 
 // the framework's own instance (WEXOfx.dll)
 extern HINSTANCE afxFxInstance;
+
+// automation state of a command target (oleunk.cpp): freed with the object
+void AfxOleFreeState(CCmdTarget* pTarget);

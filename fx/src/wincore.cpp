@@ -431,9 +431,9 @@ void CWnd::PostNcDestroy()
 
 void CWnd::OnFinalRelease()
 {
-    if (m_hWnd != NULL)
-        DestroyWindow();
-    else
+    // A window object that automation clients let go of lives on while its window exists: the
+    // window's owner ends it, not the last client.
+    if (m_hWnd == NULL)
         PostNcDestroy();
 }
 
