@@ -84,6 +84,33 @@ public:
 // A member failing with an HRESULT of its own (the caller sees it in EXCEPINFO.scode).
 [[noreturn]] AFX_FX_API void AFXAPI AfxThrowOleDispatchStatus(SCODE sc, LPCSTR lpszDescription);
 
+// The status an interface method returns for a framework exception: an OLE exception's own
+// code, a dispatch exception's status, E_OUTOFMEMORY, E_NOTIMPL, ... (COleException::Process).
+AFX_FX_API SCODE AFXAPI AfxStatusFromException(const CException* pException);
+
+// Runs f() under the module state pModuleState and returns what it returns (an HRESULT), or the
+// status of a framework exception it throws: the body of an interface method, which must never
+// let an exception leave the object.
+template<class F>
+HRESULT AfxCallGuarded(AFX_MODULE_STATE* pModuleState, F f)
+{
+    AFX_MANAGE_STATE(pModuleState);
+    try
+    {
+        return f();
+    }
+    catch (CException* e)
+    {
+        SCODE sc = AfxStatusFromException(e);
+        e->Delete();
+        return sc;
+    }
+    catch (const std::bad_alloc&)
+    {
+        return E_OUTOFMEMORY;
+    }
+}
+
 /////////////////////////////////////////////////////////////////////////////
 // Dispatch maps
 //

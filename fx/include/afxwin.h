@@ -302,7 +302,7 @@ public:
     DWORD ExternalQueryInterface(const void* iid, LPVOID* ppvObj);
     DWORD InternalQueryInterface(const void* iid, LPVOID* ppvObj);
     LPUNKNOWN GetInterface(const void* iid);     // no reference added
-    LPUNKNOWN QueryAggregates(const void* iid);  // one reference added
+    virtual LPUNKNOWN QueryAggregates(const void* iid);  // one reference added
     LPUNKNOWN GetControllingUnknown();
     void EnableAutomation();
     void EnableAggregation();

@@ -362,3 +362,13 @@ STDMETHODIMP AFX_OLE_STATE::XDispatch::Invoke(DISPID dispid, REFIID riid, LCID, 
         ::VariantClear(&varResult);
     return S_OK;
 }
+
+SCODE AFXAPI AfxStatusFromException(const CException* pException)
+{
+    if (pException != NULL && pException->IsKindOf(RUNTIME_CLASS(COleDispatchException)))
+    {
+        const COleDispatchException* e = (const COleDispatchException*)pException;
+        return e->m_scError != S_OK ? e->m_scError : E_FAIL;
+    }
+    return COleException::Process(pException);
+}
