@@ -17,5 +17,7 @@
 #include "docking/Docking.h"       // drag loop and splitters
 #include "controls/Controls.h"     // general controls: mouse actions, tab strip
 #include "toolbars/Toolbars.h"     // command items and the image collection
+#include "properties/PropObjects.h"  // property descriptions, property objects and collections
+#include "properties/Connections.h"  // recorded advises between properties and their clients
 
 #endif // WEXOCTRL_H
