@@ -3,7 +3,7 @@
 #include <afxdisp.h>
 #include <gtest/gtest.h>
 #include "fxtest.h"
-#include "wexodisp.h"
+#include "wexotest.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "properties/Connections.h"
 #include <gtest/gtest.h>
 #include <vector>
-#include "wexodisp.h"
+#include "wexotest.h"
 
 namespace {
 
