@@ -242,11 +242,12 @@ CObjXDBProp::~CObjXDBProp()
     ::VariantClear(&m_varValue);
 }
 
-CObjXDBProp* PASCAL CObjXDBProp::ObjectFromIDisp(IDispatch* pDisp)
+// The library object of class pClass behind any of its interfaces (a dual part as well as the
+// generic IDispatch), NULL for anything else.
+static CCmdTarget* TargetFromIDisp(IDispatch* pDisp, CRuntimeClass* pClass)
 {
     if (pDisp == NULL)
         return NULL;
-    // any interface of the object leads to its generic IDispatch
     CCmdTarget* pTarget = CCmdTarget::FromIDispatch(pDisp);
     if (pTarget == NULL)
     {
@@ -256,7 +257,12 @@ CObjXDBProp* PASCAL CObjXDBProp::ObjectFromIDisp(IDispatch* pDisp)
         pTarget = CCmdTarget::FromIDispatch(pGeneric);
         pGeneric->Release();
     }
-    return pTarget != NULL && pTarget->IsKindOf(RUNTIME_CLASS(CObjXDBProp)) ? (CObjXDBProp*)pTarget : NULL;
+    return pTarget != NULL && pTarget->IsKindOf(pClass) ? pTarget : NULL;
+}
+
+CObjXDBProp* PASCAL CObjXDBProp::ObjectFromIDisp(IDispatch* pDisp)
+{
+    return (CObjXDBProp*)TargetFromIDisp(pDisp, RUNTIME_CLASS(CObjXDBProp));
 }
 
 CObjXDBProp* PASCAL CObjXDBProp::ObjectFromDbProp(IDBPROP* pProp)
@@ -346,8 +352,7 @@ static BOOL NamedArraysEqual(SAFEARRAY* a, SAFEARRAY* b)
             BSTR bstrB = NULL;
             ::SafeArrayGetElement(a, idxA, &bstrA);
             ::SafeArrayGetElement(b, idxB, &bstrB);
-            BOOL bSame = (bstrA == NULL ? L"" : bstrA) != NULL &&
-                wcscmp(bstrA != NULL ? bstrA : L"", bstrB != NULL ? bstrB : L"") == 0;
+            BOOL bSame = wcscmp(bstrA != NULL ? bstrA : L"", bstrB != NULL ? bstrB : L"") == 0;
             ::SysFreeString(bstrA);
             ::SysFreeString(bstrB);
             if (!bSame)
@@ -590,18 +595,7 @@ CObjXDBPropColl::~CObjXDBPropColl()
 
 CObjXDBPropColl* PASCAL CObjXDBPropColl::ObjectFromIDisp(IDispatch* pDisp)
 {
-    if (pDisp == NULL)
-        return NULL;
-    CCmdTarget* pTarget = CCmdTarget::FromIDispatch(pDisp);
-    if (pTarget == NULL)
-    {
-        IDispatch* pGeneric = NULL;
-        if (FAILED(pDisp->QueryInterface(IID_IDispatch, (void**)&pGeneric)) || pGeneric == NULL)
-            return NULL;
-        pTarget = CCmdTarget::FromIDispatch(pGeneric);
-        pGeneric->Release();
-    }
-    return pTarget != NULL && pTarget->IsKindOf(RUNTIME_CLASS(CObjXDBPropColl)) ? (CObjXDBPropColl*)pTarget : NULL;
+    return (CObjXDBPropColl*)TargetFromIDisp(pDisp, RUNTIME_CLASS(CObjXDBPropColl));
 }
 
 LPDISPATCH CObjXDBPropColl::GetItem(long nIndex)
