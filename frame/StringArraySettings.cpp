@@ -86,19 +86,15 @@ bool GetStreamHeaderName(const CString& strLine, CString& strName)
     return true;
 }
 
-// Whether a cached index may be used for the section in this array: the line must still be that
-// section's header, by the rule of the scan or by the rule of the stream read that made the map.
-// Inserting lines, editing the array directly, or handing in a different array with a section
-// of the same name all leave indices behind that this check turns away.
+// Whether a cached index may be used for the section in this array: the line there must be the
+// section's header by the rule of the scan, "[" + section + "]" once trimmed, and nothing looser.
+// A stream read maps "[[S]]" or "[S" to S as well, and inserted lines, direct edits, or another
+// array made at the same address leave indices behind; all of these are turned away here, and
+// the scan decides.
 bool IsCachedHeaderOf(const CStringArray* pArray, int nIndex, LPCSTR lpszSection)
 {
-    if (nIndex < 0 || nIndex >= (int)pArray->GetSize())
-        return false;
-    const CString& strLine = pArray->GetAt(nIndex);
-    if (IsHeaderLineOf(strLine, lpszSection, (int)strlen(lpszSection)))
-        return true;
-    CString strName;
-    return GetStreamHeaderName(strLine, strName) && strcmp(strName, lpszSection) == 0;
+    return nIndex >= 0 && nIndex < (int)pArray->GetSize() &&
+        IsHeaderLineOf(pArray->GetAt(nIndex), lpszSection, (int)strlen(lpszSection));
 }
 
 CMapSectionToIndex* GetSectionMap(const CStringArray* pArray)
