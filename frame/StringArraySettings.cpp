@@ -678,13 +678,10 @@ void RestoreSpace(CString& strText, char ch)
 
 int FillTokenArray(LPCSTR lpszText, CStringArray* pArray, LPCSTR lpszDelimiters)
 {
-    if (pArray == NULL)
+    // nothing to split by is a failure like the rest: the caller's array stays as it was
+    if (pArray == NULL || lpszText == NULL || lpszDelimiters == NULL)
         return 0;
     pArray->RemoveAll();
-    if (lpszText == NULL)
-        return 0;
-    if (lpszDelimiters == NULL)
-        lpszDelimiters = "";
     // strtok would do, but keeps its place in module-wide state; spans need none.
     for (LPCSTR lpsz = lpszText;;)
     {
