@@ -51,8 +51,55 @@ TEST(ItemMeasure, NewItemIsItsMinimumSize)
     EXPECT_TRUE(TextRect(item).IsRectEmpty());
     EXPECT_TRUE(ArrowRect(item).IsRectEmpty());
 
-    // an empty text shown changes nothing of the minimum
-    EXPECT_EQ(CSize(22, 21), Measure(item, nBar | UILIS_IMAGE | UILIS_TEXT));
+}
+
+// The parts that are there but have nothing in them still measure by the rules: an empty caption
+// is a text box one line high and 0 wide plus its 6-pixel margins; an image number no list
+// holds gives an image of no size.  Minimum size 0 x 0, so that nothing is grown.
+TEST(ItemMeasure, EmptyCaptionAndMissingImageMeasureByTheRules)
+{
+    TEXTMETRIC tm = {};
+    {
+        CClientDC dc(NULL);
+        CFont* pOld = dc.SelectObject(CUILItem::m_fonts.GetHorzFont());
+        dc.GetTextMetrics(&tm);
+        dc.SelectObject(pOld);
+    }
+    const int h = tm.tmHeight + 6;     // the empty text box's height
+    ASSERT_GT(h, 15);
+    CUILImagesCollection images;
+    images.Add(CreateColorList(0, 4), UILIMAGELIST_OWNED);
+    struct
+    {
+        int nLook;
+        bool bCollection;
+        int iBitmap;
+        CRect rcItem, rcBmp, rcText;
+    } cases[] = {
+        // no collection: a 16 x 15 image, the empty text box 4 after it, both inside a 3 border
+        { nBar | UILIS_IMAGE | UILIS_TEXT, false, -1, CRect(0, 0, 32, h + 6), CRect(3, 3 + (h - 15) / 2, 19, 3 + (h - 15) / 2 + 15),
+            CRect(23, 3, 29, 3 + h) },
+        { nMenu | UILIS_TEXT, false, -1, CRect(0, 0, 12, h + 6), CRect(0, 0, 0, 0), CRect(3, 3, 9, 3 + h) },
+        // number 9 is in no list of the collection: no image room, only the border
+        { nBar | UILIS_IMAGE, true, 9, CRect(0, 0, 6, 6), CRect(0, 0, 0, 0), CRect(0, 0, 0, 0) },
+        { nBar | UILIS_IMAGE | UILIS_TEXT, true, 9, CRect(0, 0, 12, h + 6), CRect(0, 0, 0, 0), CRect(3, 3, 9, 3 + h) },
+        // a number the collection holds: its 16 x 15
+        { nBar | UILIS_IMAGE, true, 3, CRect(0, 0, 22, 21), CRect(3, 3, 19, 18), CRect(0, 0, 0, 0) },
+    };
+    for (const auto& c : cases)
+    {
+        CUILItem item;
+        item.SetMinSize(CSize(0, 0));
+        item.m_pImages = c.bCollection ? &images : NULL;
+        item.m_iBitmap = c.iBitmap;
+        EXPECT_EQ(c.rcItem.Size(), Measure(item, c.nLook)) << c.nLook << " image " << c.iBitmap;
+        EXPECT_EQ(c.rcItem, ItemRect(item)) << c.nLook << " image " << c.iBitmap;
+        if (!c.rcBmp.IsRectEmpty())
+        {
+            EXPECT_EQ(c.rcBmp, BmpRect(item)) << c.nLook << " image " << c.iBitmap;
+        }
+        EXPECT_EQ(c.rcText, TextRect(item)) << c.nLook << " image " << c.iBitmap;
+    }
 }
 
 TEST(ItemMeasure, TextOnlyBarItemKeepsTheImageWidth)
