@@ -1,4 +1,4 @@
-// ColorArrayTest.cpp - the colour map: items and sort order, layout arithmetic, hit testing with
+// test_color_map.cpp - the colour map: items and sort order, layout arithmetic, hit testing with
 // real mouse input, selections and their notifications, the sort menu, tooltips and painting.
 #include "ColorTestWindows.h"
 #include <gtest/gtest.h>

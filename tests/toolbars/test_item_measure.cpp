@@ -1,4 +1,4 @@
-// ItemMeasureTest.cpp - the measuring rules of command items: minimum size, the image room of
+// test_item_measure.cpp - the measuring rules of command items: minimum size, the image room of
 // text-only bar buttons, default look, separators and embedded controls, numbers naming their
 // list, popup arrows in bar and menu looks, shortcut texts, the turned rectangles of vertical
 // items, and the setters that measure again.

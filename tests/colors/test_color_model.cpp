@@ -1,4 +1,4 @@
-// ColorModelTest.cpp - colour values, RGB/HSB conversions, mixing, transparency, the sort order
+// test_color_model.cpp - colour values, RGB/HSB conversions, mixing, transparency, the sort order
 // and CUILColor.
 #include <WEXOctrl.h>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-// BookMarkTest.cpp - the tab strip: tab states and numbering, horizontal, vertical and fitted
+// test_bookmark.cpp - the tab strip: tab states and numbering, horizontal, vertical and fitted
 // layouts, scrolling, selection by real clicks and the commands it sends, pulling a tab, the tab
 // menu with the host's entries, the window picker, tool tips, painting and GDI balance.
 #include <WEXOctrl.h>

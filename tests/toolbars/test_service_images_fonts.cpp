@@ -1,4 +1,4 @@
-// ServiceImagesAndFontsTest.cpp - the sixteen service glyphs (their shapes, transparency and
+// test_service_images_fonts.cpp - the sixteen service glyphs (their shapes, transparency and
 // colouring) and the two item fonts with their face fallbacks.
 #include "ItemTestUtil.h"
 #include <gtest/gtest.h>

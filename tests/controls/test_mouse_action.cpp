@@ -1,4 +1,4 @@
-// MouseActionTest.cpp - click-or-drag decisions (records and real input for each button), the
+// test_mouse_action.cpp - click-or-drag decisions (records and real input for each button), the
 // live key-state flags, the flat hover state and the right-edge grip of toolbar controls.
 #include <WEXOctrl.h>
 #include <gtest/gtest.h>

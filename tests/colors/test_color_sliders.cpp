@@ -1,4 +1,4 @@
-// ColorParamTest.cpp - the channel slider: value and mark arithmetic, notifications, the mouse,
+// test_color_sliders.cpp - the channel slider: value and mark arithmetic, notifications, the mouse,
 // labels, the edit box with its spin button and the keyboard, painting of the gradient.
 #include "ColorTestWindows.h"
 #include <gtest/gtest.h>
