@@ -54,19 +54,19 @@ TEST(ItemMeasure, NewItemIsItsMinimumSize)
 }
 
 // The parts that are there but have nothing in them still measure by the rules: an empty caption
-// is a text box one line high and 0 wide plus its 6-pixel margins; an image number no list
-// holds gives an image of no size.  Minimum size 0 x 0, so that nothing is grown.
+// is the text box DrawText gives for it plus its 6-pixel margins; an image number no list holds
+// gives an image of no size.  Minimum size 0 x 0, so that nothing is grown.
 TEST(ItemMeasure, EmptyCaptionAndMissingImageMeasureByTheRules)
 {
-    TEXTMETRIC tm = {};
+    // what DrawText makes of an empty text here: no width and no height
+    CRect rcEmpty(0, 0, 0, 0);
     {
         CClientDC dc(NULL);
         CFont* pOld = dc.SelectObject(CUILItem::m_fonts.GetHorzFont());
-        dc.GetTextMetrics(&tm);
+        dc.DrawText("", 0, &rcEmpty, DT_CALCRECT | DT_EXPANDTABS | DT_SINGLELINE);
         dc.SelectObject(pOld);
     }
-    const int h = tm.tmHeight + 6;     // the empty text box's height
-    ASSERT_GT(h, 15);
+    ASSERT_EQ(CSize(0, 0), rcEmpty.Size());
     CUILImagesCollection images;
     images.Add(CreateColorList(0, 4), UILIMAGELIST_OWNED);
     struct
@@ -76,13 +76,13 @@ TEST(ItemMeasure, EmptyCaptionAndMissingImageMeasureByTheRules)
         int iBitmap;
         CRect rcItem, rcBmp, rcText;
     } cases[] = {
-        // no collection: a 16 x 15 image, the empty text box 4 after it, both inside a 3 border
-        { nBar | UILIS_IMAGE | UILIS_TEXT, false, -1, CRect(0, 0, 32, h + 6), CRect(3, 3 + (h - 15) / 2, 19, 3 + (h - 15) / 2 + 15),
-            CRect(23, 3, 29, 3 + h) },
-        { nMenu | UILIS_TEXT, false, -1, CRect(0, 0, 12, h + 6), CRect(0, 0, 0, 0), CRect(3, 3, 9, 3 + h) },
+        // no collection: a 16 x 15 image; the empty text box, 6 x 6 with its margins, 4 after
+        // it and centred on it; both inside a 3-pixel border
+        { nBar | UILIS_IMAGE | UILIS_TEXT, false, -1, CRect(0, 0, 32, 21), CRect(3, 3, 19, 18), CRect(23, 7, 29, 13) },
+        { nMenu | UILIS_TEXT, false, -1, CRect(0, 0, 12, 12), CRect(0, 0, 0, 0), CRect(3, 3, 9, 9) },
         // number 9 is in no list of the collection: no image room, only the border
         { nBar | UILIS_IMAGE, true, 9, CRect(0, 0, 6, 6), CRect(0, 0, 0, 0), CRect(0, 0, 0, 0) },
-        { nBar | UILIS_IMAGE | UILIS_TEXT, true, 9, CRect(0, 0, 12, h + 6), CRect(0, 0, 0, 0), CRect(3, 3, 9, 3 + h) },
+        { nBar | UILIS_IMAGE | UILIS_TEXT, true, 9, CRect(0, 0, 12, 12), CRect(0, 0, 0, 0), CRect(3, 3, 9, 9) },
         // a number the collection holds: its 16 x 15
         { nBar | UILIS_IMAGE, true, 3, CRect(0, 0, 22, 21), CRect(3, 3, 19, 18), CRect(0, 0, 0, 0) },
     };
