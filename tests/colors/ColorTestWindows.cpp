@@ -56,14 +56,7 @@ LRESULT CRecordingParent::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_COMMAND || message == WM_HSCROLL)
         m_messages.push_back(SMessage{ message, wParam, lParam });
-    if (message == WM_GET_SYS_COLOR)
-    {
-        auto it = m_hostColors.find((int)(wParam & 0xFFFF));
-        if (it == m_hostColors.end())
-            return 0;
-        *(COLORREF*)lParam = it->second;
-        return 1;
-    }
+
     return CWnd::WindowProc(message, wParam, lParam);
 }
 

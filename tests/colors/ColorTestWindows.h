@@ -3,7 +3,6 @@
 #pragma once
 
 #include <WEXOctrl.h>
-#include <map>
 #include <vector>
 
 // A visible top-level window at a fixed place on the screen that keeps every WM_COMMAND and
@@ -27,10 +26,6 @@ public:
     int Count(UINT message) const;
     int Count(UINT message, WPARAM wParam) const;
     const SMessage* Last(UINT message) const;
-
-    // Answers WM_GET_SYS_COLOR for these indices, as a host with its own scheme does; the
-    // library asks the main window, so a test makes the parent that for as long as it needs.
-    std::map<int, COLORREF> m_hostColors;
 
 protected:
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);

@@ -489,18 +489,20 @@ TEST_F(ColorMapWindow, PaintsSwatchesFramesAndSpecialColoursInTheHostsColours)
     ASSERT_TRUE(m_map.Create(WS_CHILD | WS_VISIBLE, CRect(10, 10, 130, 50), &m_parent, nMapID));
     ASSERT_EQ(3, m_map.m_nColumns);     // 40 x 40 cells
     m_map.SetCurentSelection(0);
-    CWnd* pOldMain = AfxGetApp()->m_pMainWnd;
+    const std::pair<int, COLORREF> hostColors[] = { { COLOR_HIGHLIGHT, RGB(1, 2, 3) }, { COLOR_WINDOW, RGB(4, 5, 6) },
+        { COLOR_BTNSHADOW, RGB(7, 8, 9) }, { COLOR_BTNFACE, RGB(10, 11, 12) } };
     for (bool bHostAnswers : { false, true })
     {
+        CMainWindowScope host;
         if (bHostAnswers)
-        {
-            m_parent.m_hostColors = { { COLOR_HIGHLIGHT, RGB(1, 2, 3) }, { COLOR_WINDOW, RGB(4, 5, 6) },
-                { COLOR_BTNSHADOW, RGB(7, 8, 9) }, { COLOR_BTNFACE, RGB(10, 11, 12) } };
-            AfxGetApp()->m_pMainWnd = &m_parent;
-        }
+            for (const auto& c : hostColors)
+                host.SetColor(c.first, c.second);
         m_map.RedrawWindow();
         auto color = [&](int nIndex) {
-            return bHostAnswers ? m_parent.m_hostColors[nIndex] : ::GetSysColor(nIndex);
+            for (const auto& c : hostColors)
+                if (bHostAnswers && c.first == nIndex)
+                    return c.second;
+            return ::GetSysColor(nIndex);
         };
         const COLORREF clrShadow = color(COLOR_BTNSHADOW), clrFace = color(COLOR_BTNFACE);
         // selected cell: highlight frame, window band, shadow border, then the colour
@@ -527,7 +529,6 @@ TEST_F(ColorMapWindow, PaintsSwatchesFramesAndSpecialColoursInTheHostsColours)
         EXPECT_EQ(64, nBlack);
         EXPECT_EQ(clrFace, WindowPixel(&m_map, 82, 20));
     }
-    AfxGetApp()->m_pMainWnd = pOldMain;
 }
 
 TEST_F(ColorMapWindow, SpecialColourUsesTheMapsOwnIconFirst)

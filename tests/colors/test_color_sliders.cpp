@@ -329,16 +329,16 @@ TEST_F(ColorSliderWindow, GradientRunsThroughTheChannelOnly)
     EXPECT_EQ(::GetSysColor(COLOR_BTNTEXT), WindowPixel(&m_slider, xMark - 4, Strip().top));
     EXPECT_EQ(::GetSysColor(COLOR_WINDOW), WindowPixel(&m_slider, xMark - 3, Strip().top + 2));
     EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), WindowPixel(&m_slider, Strip().right + 2, 1));
-    m_parent.m_hostColors = { { COLOR_BTNTEXT, RGB(1, 2, 3) }, { COLOR_WINDOW, RGB(4, 5, 6) },
-        { COLOR_BTNFACE, RGB(7, 8, 9) }, { COLOR_BTNSHADOW, RGB(10, 11, 12) } };
-    CWnd* pOldMain = AfxGetApp()->m_pMainWnd;
-    AfxGetApp()->m_pMainWnd = &m_parent;
+    CMainWindowScope host;
+    host.SetColor(COLOR_BTNTEXT, RGB(1, 2, 3));
+    host.SetColor(COLOR_WINDOW, RGB(4, 5, 6));
+    host.SetColor(COLOR_BTNFACE, RGB(7, 8, 9));
+    host.SetColor(COLOR_BTNSHADOW, RGB(10, 11, 12));
     m_slider.RedrawWindow();
     EXPECT_EQ(RGB(1, 2, 3), WindowPixel(&m_slider, xMark - 4, Strip().top));
     EXPECT_EQ(RGB(4, 5, 6), WindowPixel(&m_slider, xMark - 3, Strip().top + 2));
     EXPECT_EQ(RGB(7, 8, 9), WindowPixel(&m_slider, Strip().right + 2, 1));
     EXPECT_EQ(RGB(10, 11, 12), WindowPixel(&m_slider, Strip().left - 1, Strip().top));
-    AfxGetApp()->m_pMainWnd = pOldMain;
 }
 
 /////////////////////////////////////////////////////////////////////////////
