@@ -92,16 +92,16 @@ std::vector<COLORREF> ReadTestPixels(HBITMAP hBitmap, int& cx, int& cy)
     return pixels;
 }
 
-HBITMAP CreateTestDib(int cx, int cy, PFNTESTPATTERN pfn)
+HBITMAP CreateTestDib(int cx, int cy, PFNTESTPATTERN pfn, bool bTopDown)
 {
-    BITMAPINFO bmi = PlainInfo(cx, cy, 24);
+    BITMAPINFO bmi = PlainInfo(cx, bTopDown ? -cy : cy, 24);
     void* pv = NULL;
     HBITMAP hBitmap = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pv, NULL, 0);
     const int nStride = ((cx * 24 + 31) / 32) * 4;
     for (int y = 0; y < cy; y++)
         for (int x = 0; x < cx; x++)
         {
-            BYTE* p = (BYTE*)pv + (size_t)(cy - 1 - y) * nStride + x * 3;
+            BYTE* p = (BYTE*)pv + (size_t)(bTopDown ? y : cy - 1 - y) * nStride + x * 3;
             const COLORREF clr = pfn(x, y);
             p[0] = GetBValue(clr);
             p[1] = GetGValue(clr);

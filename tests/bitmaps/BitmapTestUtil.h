@@ -37,8 +37,8 @@ void FillTestBitmap(CBitmapEx& bitmap, int cx, int cy, int nBitCount, PFNTESTPAT
 // A bitmap's pixels as COLORREFs, row 0 at the top, whatever kind of bitmap it is.
 std::vector<COLORREF> ReadTestPixels(HBITMAP hBitmap, int& cx, int& cy);
 
-// A 24-bit DIB section (bottom-up) holding pfn's picture; the caller deletes it.
-HBITMAP CreateTestDib(int cx, int cy, PFNTESTPATTERN pfn);
+// A 24-bit DIB section holding pfn's picture; the caller deletes it.
+HBITMAP CreateTestDib(int cx, int cy, PFNTESTPATTERN pfn, bool bTopDown = false);
 
 // Resampling as the integral of the source over each destination pixel's area (box filter), in
 // double precision; a channel as a real number.

@@ -278,6 +278,29 @@ TEST(ScaleBitmapEx, KeepsOrientationAndSourceAndGivesScreenBitmap)
     ::DeleteObject(hSource);
 }
 
+TEST(ScaleBitmapEx, TopDownSourcesKeepTheirOrientation)
+{
+    // shrunk, copied and grown, alone and drawn smoothed through a bitmap object
+    HBITMAP hTopDown = CreateTestDib(8, 6, Quadrants, true);
+    const int sizes[][2] = { { 4, 3 }, { 8, 6 }, { 16, 12 } };
+    for (const auto& size : sizes)
+    {
+        const int cx = size[0], cy = size[1];
+        const std::vector<COLORREF> scaled = ScaledPixels(hTopDown, cx, cy);
+        ASSERT_EQ((size_t)cx * cy, scaled.size());
+        EXPECT_EQ(RGB(255, 0, 0), scaled[0]) << cx;
+        EXPECT_EQ(RGB(0, 255, 0), scaled[cx - 1]) << cx;
+        EXPECT_EQ(RGB(0, 0, 255), scaled[(size_t)(cy - 1) * cx]) << cx;
+    }
+    CBitmapEx bitmap;
+    bitmap.Attach(hTopDown);
+    CTestCanvas canvas(16, 12);
+    CRect rect(0, 0, 16, 12);
+    ASSERT_TRUE(bitmap.Draw(canvas.DC(), &rect, NULL, BMPEX_SMOOTH));
+    EXPECT_EQ(RGB(255, 0, 0), canvas.Pixel(0, 0));
+    EXPECT_EQ(RGB(255, 255, 255), canvas.Pixel(15, 11));
+}
+
 TEST(ScaleBitmapEx, RefusesMissingSourceAndEmptySize)
 {
     EXPECT_TRUE(ScaleBitmapEx(NULL, 10, 10) == NULL);
