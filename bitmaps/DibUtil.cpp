@@ -96,22 +96,6 @@ BYTE* DirectBits24(HBITMAP hBitmap, int& cx, int& cy, int& nStride)
     return (BYTE*)ds.dsBm.bmBits;
 }
 
-HBITMAP CreateScreenBitmap(const BYTE* pBits, int cx, int cy, int nBitCount)
-{
-    BITMAPINFO bmi;
-    memset(&bmi, 0, sizeof(bmi));
-    InitHeader(bmi.bmiHeader, cx, cy, nBitCount);
-    HDC hdc = ::GetDC(NULL);
-    HBITMAP hBitmap = ::CreateCompatibleBitmap(hdc, cx, cy);
-    if (hBitmap != NULL && ::SetDIBits(hdc, hBitmap, 0, cy, pBits, &bmi, DIB_RGB_COLORS) != cy)
-    {
-        ::DeleteObject(hBitmap);
-        hBitmap = NULL;
-    }
-    ::ReleaseDC(NULL, hdc);
-    return hBitmap;
-}
-
 CBitmapEx& ScratchBitmap()
 {
     static CBitmapEx s_scratch;

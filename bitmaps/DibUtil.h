@@ -35,9 +35,6 @@ BOOL ReadPixels(HBITMAP hBitmap, int nBitCount, CPixels& pixels);
 // The pixels of a 24-bit bottom-up DIB section in place, when hBitmap is one (no copy); else NULL.
 BYTE* DirectBits24(HBITMAP hBitmap, int& cx, int& cy, int& nStride);
 
-// A new bitmap compatible with the screen holding bottom-up rows of nBitCount (24 or 32) bits.
-HBITMAP CreateScreenBitmap(const BYTE* pBits, int cx, int cy, int nBitCount);
-
 // A BMP header as a file or a clipboard block holds it (BITMAPCOREHEADER, BITMAPINFOHEADER or
 // one of the larger ones), brought to BITMAPINFOHEADER terms.
 struct CBmpHeader

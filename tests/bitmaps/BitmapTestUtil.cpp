@@ -92,6 +92,18 @@ std::vector<COLORREF> ReadTestPixels(HBITMAP hBitmap, int& cx, int& cy)
     return pixels;
 }
 
+std::vector<COLORREF> PaintedPixels(CDib& dib)
+{
+    CTestCanvas canvas(dib.Width(), dib.Height(), RGB(1, 1, 1));
+    std::vector<COLORREF> pixels;
+    if (!dib.Paint(canvas.DC().m_hDC, NULL, NULL))
+        return pixels;
+    for (int y = 0; y < dib.Height(); y++)
+        for (int x = 0; x < dib.Width(); x++)
+            pixels.push_back(canvas.Pixel(x, y));
+    return pixels;
+}
+
 HBITMAP CreateTestDib(int cx, int cy, PFNTESTPATTERN pfn, bool bTopDown)
 {
     BITMAPINFO bmi = PlainInfo(cx, bTopDown ? -cy : cy, 24);

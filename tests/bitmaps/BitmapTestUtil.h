@@ -37,6 +37,9 @@ void FillTestBitmap(CBitmapEx& bitmap, int cx, int cy, int nBitCount, PFNTESTPAT
 // A bitmap's pixels as COLORREFs, row 0 at the top, whatever kind of bitmap it is.
 std::vector<COLORREF> ReadTestPixels(HBITMAP hBitmap, int& cx, int& cy);
 
+// What a CDib paints at its own size, row 0 at the top.
+std::vector<COLORREF> PaintedPixels(CDib& dib);
+
 // A 24-bit DIB section holding pfn's picture; the caller deletes it.
 HBITMAP CreateTestDib(int cx, int cy, PFNTESTPATTERN pfn, bool bTopDown = false);
 

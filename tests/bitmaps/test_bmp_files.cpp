@@ -150,17 +150,6 @@ protected:
     CTestTempDir m_dir;
 };
 
-std::vector<COLORREF> Painted(CDib& dib)
-{
-    CTestCanvas canvas(dib.Width(), dib.Height(), RGB(1, 1, 1));
-    EXPECT_TRUE(dib.Paint(canvas.DC().m_hDC, NULL, NULL));
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < dib.Height(); y++)
-        for (int x = 0; x < dib.Width(); x++)
-            pixels.push_back(canvas.Pixel(x, y));
-    return pixels;
-}
-
 // the bytes after the file header, as a clipboard block
 HGLOBAL PackedBlock(const std::vector<BYTE>& file)
 {
@@ -186,18 +175,38 @@ TEST_P(BmpFiles, EveryReaderShowsThePixels)
     EXPECT_EQ(b.cx, cx);
     EXPECT_EQ(b.cy < 0 ? -b.cy : b.cy, cy);
     EXPECT_EQ(nColors, bitmap.GetNumPaletteColors());
+    if (nColors > 0)
+    {
+        // the palette holds the table's colours
+        ASSERT_TRUE(bitmap.CreatePalette());
+        PALETTEENTRY entry;
+        ASSERT_EQ(1u, bitmap.GetPalette()->GetPaletteEntries(nColors - 1, 1, &entry));
+        EXPECT_EQ(Letter(b.pszPalette[nColors - 1]), RGB(entry.peRed, entry.peGreen, entry.peBlue));
+    }
 
-    CMemFile mem((BYTE*)&file[0], (UINT)file.size());
+    // with a gap before the bits, which the file header's offset skips
+    std::vector<BYTE> gapped(file);
+    gapped.insert(gapped.begin() + gapped[10], 2, 0xEE);
+    gapped[10] += 2;
+    gapped[2] += 2;
+    CMemFile mem(&gapped[0], (UINT)gapped.size());
     CDib dib;
-    ASSERT_EQ(file.size(), dib.Read(mem));
-    EXPECT_EQ(expected, Painted(dib));
+    ASSERT_EQ(gapped.size(), dib.Read(mem));
+    EXPECT_EQ(expected, PaintedPixels(dib));
     EXPECT_EQ(nColors, dib.NumColors());
+    // saved in the one form every DIB is kept in, and read back the same
+    CMemFile saved;
+    ASSERT_TRUE(dib.Save(saved));
+    saved.SeekToBegin();
+    CDib again;
+    ASSERT_TRUE(again.Read(saved));
+    EXPECT_EQ(expected, PaintedPixels(again));
 
     HGLOBAL hBlock = PackedBlock(file);
     CDib pasted;
     EXPECT_TRUE(pasted.ReadFromHandle(hBlock));
     ::GlobalFree(hBlock);
-    EXPECT_EQ(expected, Painted(pasted));
+    EXPECT_EQ(expected, PaintedPixels(pasted));
 }
 
 INSTANTIATE_TEST_SUITE_P(Variants, BmpFiles, testing::ValuesIn(s_valid),
@@ -285,6 +294,6 @@ TEST(BmpFiles, BrokenFilesAreRefusedAndKeepThePicture)
             EXPECT_FALSE(dib.ReadFromHandle(hBlock)) << c.pszWhat;
             ::GlobalFree(hBlock);
         }
-        EXPECT_EQ(before, Painted(dib)) << c.pszWhat;
+        EXPECT_EQ(before, PaintedPixels(dib)) << c.pszWhat;
     }
 }

@@ -1,4 +1,4 @@
-// PictureFileTest.cpp - CBitmapEx loading and saving: BMP files of several kinds read directly,
+// test_picture_files.cpp - CBitmapEx loading and saving: BMP files of several kinds read directly,
 // GIF, JPEG and metafile pictures (made here at run time) through OLE, the load-size setting,
 // and files that cannot be used.
 #include "BitmapTestUtil.h"
