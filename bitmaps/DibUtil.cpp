@@ -53,7 +53,7 @@ namespace
 // differs from its mirror image is read back through GetDIBits, which counts rows from the
 // bottom everywhere, and compared with the memory.  A picture equal to its mirror image reads
 // the same either way.
-bool IsTopDown(HBITMAP hBitmap, const DIBSECTION& ds, int nStride)
+bool IsTopDown(HDC hdc, HBITMAP hBitmap, const DIBSECTION& ds, int nStride)
 {
     if (ds.dsBmih.biHeight < 0)
         return true;
@@ -69,9 +69,7 @@ bool IsTopDown(HBITMAP hBitmap, const DIBSECTION& ds, int nStride)
         memset(&bmi, 0, sizeof(bmi));
         InitHeader(bmi.bmiHeader, ds.dsBm.bmWidth, cy, ds.dsBmih.biBitCount);
         std::vector<BYTE> row((size_t)nStride);
-        HDC hdc = ::GetDC(NULL);
         const int nLines = ::GetDIBits(hdc, hBitmap, (UINT)y, 1, &row[0], &bmi, DIB_RGB_COLORS);
-        ::ReleaseDC(NULL, hdc);
         // row y from the bottom is memory row y when the rows lie bottom-up
         return nLines == 1 && memcmp(&row[0], pRow, cbRow) != 0;
     }
@@ -79,7 +77,7 @@ bool IsTopDown(HBITMAP hBitmap, const DIBSECTION& ds, int nStride)
 }
 }
 
-BYTE* DirectBits24(HBITMAP hBitmap, int& cx, int& cy, int& nStride)
+BYTE* DirectBits24(HDC hdc, HBITMAP hBitmap, int& cx, int& cy, int& nStride)
 {
     DIBSECTION ds;
     if (hBitmap == NULL || ::GetObjectA(hBitmap, sizeof(ds), &ds) != sizeof(ds))
@@ -91,7 +89,7 @@ BYTE* DirectBits24(HBITMAP hBitmap, int& cx, int& cy, int& nStride)
     cy = ds.dsBm.bmHeight < 0 ? -ds.dsBm.bmHeight : ds.dsBm.bmHeight;
     ds.dsBm.bmHeight = cy;
     nStride = RowBytes(cx, 24);
-    if (IsTopDown(hBitmap, ds, nStride))
+    if (IsTopDown(hdc, hBitmap, ds, nStride))
         return NULL;
     return (BYTE*)ds.dsBm.bmBits;
 }

@@ -32,8 +32,9 @@ struct CPixels
 };
 BOOL ReadPixels(HBITMAP hBitmap, int nBitCount, CPixels& pixels);
 
-// The pixels of a 24-bit bottom-up DIB section in place, when hBitmap is one (no copy); else NULL.
-BYTE* DirectBits24(HBITMAP hBitmap, int& cx, int& cy, int& nStride);
+// The pixels of a 24-bit bottom-up DIB section in place, when hBitmap is one (no copy); else
+// NULL.  hdc: any DC, for reading a row back.
+BYTE* DirectBits24(HDC hdc, HBITMAP hBitmap, int& cx, int& cy, int& nStride);
 
 // A BMP header as a file or a clipboard block holds it (BITMAPCOREHEADER, BITMAPINFOHEADER or
 // one of the larger ones), brought to BITMAPINFOHEADER terms.

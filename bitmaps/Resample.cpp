@@ -21,6 +21,18 @@ const unsigned nWeightOne = 1u << nWeightBits;
 // Rows of the result made between two hand-overs to the bitmap: what stays in a core's cache.
 const int nStripBytes = 128 * 1024;
 
+// A memory DC compatible with the screen, for the length of a call.
+struct CMemoryDCScope
+{
+    HDC m_hDC;
+    CMemoryDCScope() : m_hDC(::CreateCompatibleDC(NULL)) {}
+    ~CMemoryDCScope()
+    {
+        if (m_hDC != NULL)
+            ::DeleteDC(m_hDC);
+    }
+};
+
 // How the n destination pixels of one axis draw on its m source pixels.  Laid on a common scale
 // where a source pixel is n units long and a destination pixel m units, every destination pixel
 // takes each source pixel it overlaps with the weight overlap x 4096 / m (truncated).  Growing,
@@ -265,10 +277,16 @@ HBITMAP ScaleBitmapEx(HBITMAP hSource, WORD nWidth, WORD nHeight)
     if (hSource == NULL || nWidth == 0 || nHeight == 0)
         return NULL;
 
+    // One memory DC serves every GDI call below: a DC of the screen is much dearer to get, and
+    // a memory DC reports the screen's format.
+    CMemoryDCScope dc;
+    if (dc.m_hDC == NULL)
+        return NULL;
+
     // a 24-bit bottom-up DIB section is read where it lies; anything else is converted first
     DibUtil::CPixels converted;
     int cxSrc = 0, cySrc = 0, nSrcStride = 0;
-    const BYTE* pSrc = DibUtil::DirectBits24(hSource, cxSrc, cySrc, nSrcStride);
+    const BYTE* pSrc = DibUtil::DirectBits24(dc.m_hDC, hSource, cxSrc, cySrc, nSrcStride);
     if (pSrc == NULL)
     {
         if (!DibUtil::ReadPixels(hSource, 24, converted))
@@ -299,9 +317,11 @@ HBITMAP ScaleBitmapEx(HBITMAP hSource, WORD nWidth, WORD nHeight)
         nSrcStride = nMidStride;
     }
 
-    // The result is written with four bytes a pixel (the screen's own layout takes them
-    // unconverted), a strip of rows at a time, each handed to the bitmap while it is still in
-    // the cache: a buffer of the whole picture would go out to memory and be read back.
+    // The result is a device-dependent bitmap of the screen's format, made directly with that
+    // format: asking for one compatible with a DC of the screen costs far more on some systems.
+    // It is written with four bytes a pixel (the screen's own layout takes them unconverted), a
+    // strip of rows at a time, each handed over while it is still in the cache: a buffer of the
+    // whole picture would go out to memory and be read back.
     const int nDstStride = cxDst * 4;
     const int nStripRows = nDstStride < nStripBytes ? nStripBytes / nDstStride : 1;
     std::vector<BYTE> strip((size_t)nDstStride * (nStripRows < cyDst ? nStripRows : cyDst));
@@ -309,19 +329,18 @@ HBITMAP ScaleBitmapEx(HBITMAP hSource, WORD nWidth, WORD nHeight)
     memset(&bmi, 0, sizeof(bmi));
     DibUtil::InitHeader(bmi.bmiHeader, cxDst, cyDst, 32);
     CResampler resampler(pSrc, nSrcStride, cxSrc, cySrc, nDstStride, cxDst, cyDst, 4);
-    HDC hdc = ::GetDC(NULL);
-    HBITMAP hResult = ::CreateCompatibleBitmap(hdc, cxDst, cyDst);
+    HBITMAP hResult = ::CreateBitmap(cxDst, cyDst, ::GetDeviceCaps(dc.m_hDC, PLANES),
+        ::GetDeviceCaps(dc.m_hDC, BITSPIXEL), NULL);
     for (int y = 0; y < cyDst && hResult != NULL; y += nStripRows)
     {
         const int nLines = cyDst - y < nStripRows ? cyDst - y : nStripRows;
         resampler.Run(y, y + nLines, &strip[0]);
-        if (::SetDIBits(hdc, hResult, y, nLines, &strip[0], &bmi, DIB_RGB_COLORS) != nLines)
+        if (::SetDIBits(dc.m_hDC, hResult, y, nLines, &strip[0], &bmi, DIB_RGB_COLORS) != nLines)
         {
             ::DeleteObject(hResult);
             hResult = NULL;
         }
     }
-    ::ReleaseDC(NULL, hdc);
     return hResult;
 }
 
