@@ -175,6 +175,12 @@ TEST_P(BmpFiles, EveryReaderShowsThePixels)
     EXPECT_EQ(b.cx, cx);
     EXPECT_EQ(b.cy < 0 ? -b.cy : b.cy, cy);
     EXPECT_EQ(nColors, bitmap.GetNumPaletteColors());
+    // saved and loaded back: the same picture at the same depth
+    ASSERT_TRUE(bitmap.Save(m_dir.GetFilePath("saved.bmp").c_str()));
+    CBitmapEx reloaded;
+    ASSERT_TRUE(reloaded.Load(m_dir.GetFilePath("saved.bmp").c_str()));
+    EXPECT_EQ(expected, ReadTestPixels((HBITMAP)reloaded.m_hObject, cx, cy));
+    EXPECT_EQ(b.wBits, reloaded.GetBitsPerPixel());
     if (nColors > 0)
     {
         // the palette holds the table's colours
