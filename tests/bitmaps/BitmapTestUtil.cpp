@@ -19,47 +19,6 @@ BITMAPINFO PlainInfo(int cx, int cy, int nBitCount)
 }
 }
 
-CTestCanvas::CTestCanvas(int cx, int cy, COLORREF clrFill)
-    : m_hBitmap(NULL), m_hOld(NULL), m_pBits(NULL), m_cx(cx), m_cy(cy)
-{
-    BITMAPINFO bmi = PlainInfo(cx, -cy, 32);
-    void* pv = NULL;
-    m_hBitmap = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pv, NULL, 0);
-    m_pBits = (BYTE*)pv;
-    m_dc.Attach(::CreateCompatibleDC(NULL));
-    m_hOld = ::SelectObject(m_dc.m_hDC, m_hBitmap);
-    Fill(clrFill);
-}
-
-CTestCanvas::~CTestCanvas()
-{
-    ::SelectObject(m_dc.m_hDC, m_hOld);
-    ::DeleteDC(m_dc.Detach());
-    ::DeleteObject(m_hBitmap);
-}
-
-COLORREF CTestCanvas::Pixel(int x, int y) const
-{
-    ::GdiFlush();
-    const BYTE* p = m_pBits + ((size_t)y * m_cx + x) * 4;
-    return RGB(p[2], p[1], p[0]);
-}
-
-void CTestCanvas::Fill(COLORREF clr)
-{
-    m_dc.FillSolidRect(0, 0, m_cx, m_cy, clr);
-    ::GdiFlush();
-}
-
-int CTestCanvas::Count(COLORREF clr, const CRect& rect) const
-{
-    int n = 0;
-    for (int y = rect.top; y < rect.bottom; y++)
-        for (int x = rect.left; x < rect.right; x++)
-            n += Pixel(x, y) == clr ? 1 : 0;
-    return n;
-}
-
 void FillTestBitmap(CBitmapEx& bitmap, int cx, int cy, int nBitCount, PFNTESTPATTERN pfn)
 {
     if (nBitCount == 32)
@@ -94,7 +53,7 @@ std::vector<COLORREF> ReadTestPixels(HBITMAP hBitmap, int& cx, int& cy)
 
 std::vector<COLORREF> PaintedPixels(CDib& dib)
 {
-    CTestCanvas canvas(dib.Width(), dib.Height(), RGB(1, 1, 1));
+    CPixelCanvas canvas(dib.Width(), dib.Height(), RGB(1, 1, 1));
     std::vector<COLORREF> pixels;
     if (!dib.Paint(canvas.DC().m_hDC, NULL, NULL))
         return pixels;

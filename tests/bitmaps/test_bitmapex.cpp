@@ -153,7 +153,7 @@ TEST(CBitmapEx, CopiesSourcesAndTakesOverForeignBitmaps)
     // a copy at the top-left corner of a larger bitmap; the rest is black
     CBitmapEx larger;
     ASSERT_TRUE(larger.CreateDIBitmap32(NULL, 8, 6, (HBITMAP)source.m_hObject));
-    CTestCanvas canvas(8, 6);
+    CPixelCanvas canvas(8, 6);
     ASSERT_TRUE(larger.Draw(&canvas.DC()));
     for (int y = 0; y < 6; y++)
         for (int x = 0; x < 8; x++)
@@ -161,7 +161,7 @@ TEST(CBitmapEx, CopiesSourcesAndTakesOverForeignBitmaps)
 
     // rebuilding from its own handle keeps the picture
     ASSERT_TRUE(source.CreateDIBitmap(NULL, 6, 4, (HBITMAP)source.m_hObject));
-    CTestCanvas canvas2(6, 4);
+    CPixelCanvas canvas2(6, 4);
     ASSERT_TRUE(source.Draw(&canvas2.DC()));
     EXPECT_EQ(Gradient(5, 3), canvas2.Pixel(5, 3));
 

@@ -84,7 +84,7 @@ TEST_F(Dibs, PaintsPartsCountedFromTheTop)
 {
     CDib dib;
     ASSERT_TRUE(ReadFile(m_strBmp24, dib));
-    CTestCanvas canvas(20, 20, RGB(1, 1, 1));
+    CPixelCanvas canvas(20, 20, RGB(1, 1, 1));
     RECT source = { 2, 1, 5, 3 };
     RECT dest = { 10, 10, 13, 12 };
     ASSERT_TRUE(dib.Paint(canvas.DC().m_hDC, &dest, &source));

@@ -16,7 +16,7 @@ COLORREF TopRedBottomBlue(int, int y)
 }
 
 // the canvas area at rect against a picture of its size
-void ExpectArea(CTestCanvas& canvas, const CRect& rect, const std::vector<COLORREF>& picture)
+void ExpectArea(CPixelCanvas& canvas, const CRect& rect, const std::vector<COLORREF>& picture)
 {
     for (int y = 0; y < rect.Height(); y++)
         for (int x = 0; x < rect.Width(); x++)
@@ -42,7 +42,7 @@ void FillSolid(CBitmapEx& bitmap, int cx, int cy, COLORREF clr, int nBits = 24)
 TEST(BitmapDraw, PlainFittedAndStretched)
 {
     CBitmapEx bitmap;
-    CTestCanvas canvas(64, 48, RGB(1, 2, 3));
+    CPixelCanvas canvas(64, 48, RGB(1, 2, 3));
     EXPECT_EQ(0, bitmap.Draw(canvas.DC(), NULL, NULL, 0));
     EXPECT_EQ(0, bitmap.Draw((CDC*)NULL));
     EXPECT_EQ(canvas.Width() * canvas.Height(), canvas.Count(RGB(1, 2, 3)));
@@ -88,7 +88,7 @@ TEST(BitmapDraw, ShrinkingWithoutSmoothingDropsRowsCleanly)
     // source's, whatever stretch mode the DC had (its default would AND dropped rows in)
     CBitmapEx bitmap;
     FillTestBitmap(bitmap, 30, 240, 24, [](int, int y) { return RGB(80 + y / 3, 140 + y / 4, 235); });
-    CTestCanvas canvas(30, 80);
+    CPixelCanvas canvas(30, 80);
     ASSERT_EQ(BLACKONWHITE, canvas.DC().GetStretchBltMode());
     const CRect dest(0, 0, 30, 80);
     ASSERT_TRUE(bitmap.Draw(canvas.DC(), &dest, NULL, 0));
@@ -107,7 +107,7 @@ TEST(BitmapDraw, SmoothAndSharpModesResample)
 {
     CBitmapEx bitmap;
     FillTestBitmap(bitmap, 30, 20, 24, Checker);
-    CTestCanvas canvas(60, 40);
+    CPixelCanvas canvas(60, 40);
     const CRect dest(0, 0, 60, 40);
     int cx, cy;
 
@@ -161,7 +161,7 @@ TEST(BitmapDraw, TransparentDrawingMixesWithWhatIsThere)
 {
     CBitmapEx bitmap;
     FillTestBitmap(bitmap, 8, 6, 24, Checker);
-    CTestCanvas canvas(20, 20, RGB(100, 200, 60));
+    CPixelCanvas canvas(20, 20, RGB(100, 200, 60));
     const CRect dest(2, 3, 18, 18);
 
     // 150 is taken as 100: fully transparent, nothing drawn
@@ -204,7 +204,7 @@ TEST(BitmapDraw, TransparentDrawingOfAnotherSizeResamplesFirst)
     // mixed 40 % with (20, 20, 20): 60 - 16, 120 - 40, 220 - 80
     CBitmapEx bitmap;
     FillSolid(bitmap, 10, 8, RGB(60, 120, 220));
-    CTestCanvas canvas(30, 30, RGB(20, 20, 20));
+    CPixelCanvas canvas(30, 30, RGB(20, 20, 20));
     const CRect dest(0, 0, 20, 16);
     ASSERT_TRUE(bitmap.DrawTransparent(canvas.DC(), &dest, NULL, 0, 40));
     EXPECT_EQ(20 * 16, canvas.Count(RGB(44, 80, 140)));
@@ -221,7 +221,7 @@ TEST(BitmapDraw, MaskedDrawingKeepsOrShadesTheMaskColour)
     FillTestBitmap(bitmap, 12, 4, 24, [](int x, int) {
         return x < 6 ? RGB(255, 0, 255) : (x < 9 ? RGB(250, 4, 251) : RGB(0, 160, 0));
     });
-    CTestCanvas canvas(12, 4, RGB(90, 90, 90));
+    CPixelCanvas canvas(12, 4, RGB(90, 90, 90));
     const CRect dest(0, 0, 12, 4);
 
     // tolerance 0: the mask colour leaves the destination alone, the rest is mixed
@@ -248,7 +248,7 @@ TEST(BitmapDraw, MaskedDrawingKeepsOrShadesTheMaskColour)
     EXPECT_EQ(RGB(135, 55, 135), canvas.Pixel(10, 0));    // 0 + 135, 160 - 105, 0 + 135
 
     // at another size: resampled first; inside the mask area the destination still stays
-    CTestCanvas large(24, 8, RGB(90, 90, 90));
+    CPixelCanvas large(24, 8, RGB(90, 90, 90));
     const CRect destLarge(0, 0, 24, 8);
     ASSERT_TRUE(bitmap.DrawMask(large.DC(), &destLarge, NULL, BMPEX_SMOOTH, clrMask, 0, 0));
     EXPECT_EQ(RGB(90, 90, 90), large.Pixel(3, 3));
@@ -263,7 +263,7 @@ TEST(BitmapDraw, ThroughAnImageList)
 {
     CBitmapEx bitmap;
     FillTestBitmap(bitmap, 20, 20, 24, TopRedBottomBlue);
-    CTestCanvas canvas(40, 40, RGB(0, 0, 0));
+    CPixelCanvas canvas(40, 40, RGB(0, 0, 0));
 
     // centred in the destination
     const CRect dest(0, 0, 40, 40);

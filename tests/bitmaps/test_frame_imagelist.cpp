@@ -25,7 +25,7 @@ protected:
         memcpy(m_points, square, sizeof(square));
     }
 
-    CTestCanvas m_canvas;
+    CPixelCanvas m_canvas;
     CFrameColors m_colors;
     POINT m_points[4];
 
@@ -168,7 +168,7 @@ class ImageLooks : public testing::Test
 {
 protected:
     CImageList m_list;
-    CTestCanvas m_canvas;
+    CPixelCanvas m_canvas;
 
     ImageLooks() : m_canvas(40, 40, clrBack) {}
 
@@ -293,7 +293,7 @@ TEST_F(ImageLooks, DebuggingDumpsAreNumberedFiles)
     EXPECT_EQ(bitmap.GetPixel(4, 2), loaded.GetPixel(4, 2));
     ASSERT_TRUE(loaded.Load(path(1, "icons").c_str()));
     EXPECT_EQ(CSize(32, 16), loaded.GetRect().Size());
-    CTestCanvas canvas(32, 16);
+    CPixelCanvas canvas(32, 16);
     loaded.Draw(&canvas.DC());
     EXPECT_EQ(RGB(255, 255, 255), canvas.Pixel(0, 0));     // the mask shows white
     EXPECT_EQ(RGB(0, 0, 0), canvas.Pixel(8, 8));
@@ -324,7 +324,7 @@ TEST(DrawBitmap, CopiesTheWholeBitmapToTheOrigin)
     dc.FillSolidRect(5, 3, 1, 1, RGB(200, 0, 0));
     dc.SelectObject(pOld);
 
-    CTestCanvas canvas(10, 10, RGB(255, 255, 255));
+    CPixelCanvas canvas(10, 10, RGB(255, 255, 255));
     EXPECT_TRUE(DrawBitmap(canvas.DC(), &bitmap));
     EXPECT_EQ(RGB(10, 20, 30), canvas.Pixel(0, 0));
     EXPECT_EQ(RGB(200, 0, 0), canvas.Pixel(5, 3));

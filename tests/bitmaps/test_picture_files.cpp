@@ -150,7 +150,7 @@ TEST_F(PictureFiles, GifAndJpegLoadThroughOle)
     ASSERT_TRUE(bitmap.Load(Path("stripes.gif").c_str()));
     EXPECT_EQ(60, bitmap.Width());
     EXPECT_EQ(40, bitmap.Height());
-    CTestCanvas canvas(60, 40);
+    CPixelCanvas canvas(60, 40);
     bitmap.Draw(&canvas.DC());
     for (int y = 0; y < 40; y += 7)
         for (int x = 0; x < 60; x += 7)
@@ -214,7 +214,7 @@ TEST_F(PictureFiles, MetafilesAreAlwaysBroughtToTheTargetSize)
     ASSERT_TRUE(bitmap.Load(Path("plan.wmf").c_str()));
     EXPECT_EQ(CSize(80, 40), bitmap.GetRect().Size());
     // rendered over the button face: the rectangle fills the picture
-    CTestCanvas canvas(80, 40);
+    CPixelCanvas canvas(80, 40);
     bitmap.Draw(&canvas.DC());
     EXPECT_EQ(RGB(0, 0, 255), canvas.Pixel(40, 20));
 }

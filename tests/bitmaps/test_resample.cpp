@@ -179,7 +179,7 @@ TEST(ScaleBitmapEx, TopDownSourcesKeepTheirOrientation)
     }
     CBitmapEx bitmap;
     bitmap.Attach(hTopDown);
-    CTestCanvas canvas(16, 12);
+    CPixelCanvas canvas(16, 12);
     CRect rect(0, 0, 16, 12);
     ASSERT_TRUE(bitmap.Draw(canvas.DC(), &rect, NULL, BMPEX_SMOOTH));
     EXPECT_EQ(RGB(255, 0, 0), canvas.Pixel(0, 0));
