@@ -416,25 +416,21 @@ TEST(CombineWithBitmap, Placement)
 
 TEST(CombineWithBitmap, StretchAndFitRescaleTheOtherBitmap)
 {
-    CBitmapEx target, other;
-    FillSolid(target, 8, 4, RGB(0, 0, 0));
-    FillSolid(other, 2, 2, RGB(70, 80, 90));
-    SCombineParams params = Params(COMBINE_PLACE_STRETCH, COMBINE_BLEND_COPY);
-    target.CombineWithBitmap(&other, &params);
-    EXPECT_EQ(CSize(8, 4), other.GetRect().Size());
-    EXPECT_EQ(RGB(70, 80, 90), PixelFromTop(target, 0, 0));
-    EXPECT_EQ(RGB(70, 80, 90), PixelFromTop(target, 7, 3));
-
-    CBitmapEx target2, other2;
-    FillSolid(target2, 8, 4, RGB(0, 0, 0));
-    FillSolid(other2, 2, 2, RGB(70, 80, 90));
-    params = Params(COMBINE_PLACE_FIT, COMBINE_BLEND_COPY);
-    target2.CombineWithBitmap(&other2, &params);
-    EXPECT_EQ(CSize(4, 4), other2.GetRect().Size());
-    EXPECT_EQ(RGB(0, 0, 0), PixelFromTop(target2, 1, 1));
-    EXPECT_EQ(RGB(70, 80, 90), PixelFromTop(target2, 2, 0));
-    EXPECT_EQ(RGB(70, 80, 90), PixelFromTop(target2, 5, 3));
-    EXPECT_EQ(RGB(0, 0, 0), PixelFromTop(target2, 6, 3));
+    // a 2 x 2 picture over 8 x 4: stretched to cover it, or fitted to 4 x 4 in the middle
+    const struct { int nPlacement; int cx, xFirst, xLast; } cases[] = {
+        { COMBINE_PLACE_STRETCH, 8, 0, 7 }, { COMBINE_PLACE_FIT, 4, 2, 5 } };
+    for (const auto& c : cases)
+    {
+        CBitmapEx target, other;
+        FillSolid(target, 8, 4, RGB(0, 0, 0));
+        FillSolid(other, 2, 2, RGB(70, 80, 90));
+        SCombineParams params = Params(c.nPlacement, COMBINE_BLEND_COPY);
+        target.CombineWithBitmap(&other, &params);
+        EXPECT_EQ(CSize(c.cx, 4), other.GetRect().Size());
+        for (int x = 0; x < 8; x++)
+            EXPECT_EQ(x >= c.xFirst && x <= c.xLast ? RGB(70, 80, 90) : RGB(0, 0, 0),
+                PixelFromTop(target, x, x % 4)) << c.nPlacement << " at " << x;
+    }
 }
 
 TEST(CombineWithBitmap, DepthsAndMissingArguments)
