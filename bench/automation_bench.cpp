@@ -8,29 +8,13 @@
 //   3. One change event to 20 sinks, against a loop calling the same sinks' ChangeValue directly.
 #include <WEXOctrl.h>
 #include <stdio.h>
+#include <functional>
+#include "BenchHarness.h"
 
 namespace
 {
 
-const int CALLS = 200000;
-const int EVENTS = 20000;
 const int SINKS = 20;
-
-double Now()
-{
-    static LARGE_INTEGER s_freq = {};
-    if (s_freq.QuadPart == 0)
-        ::QueryPerformanceFrequency(&s_freq);
-    LARGE_INTEGER t;
-    ::QueryPerformanceCounter(&t);
-    return (double)t.QuadPart / (double)s_freq.QuadPart;
-}
-
-void Report(const char* lpszWhat, double tOurs, double tBaseline)
-{
-    printf("%-58s ours %8.3f ms  baseline %8.3f ms  ratio = %.2f\n", lpszWhat, tOurs * 1000.0,
-        tBaseline * 1000.0, tBaseline / tOurs);
-}
 
 // A plain property: IDBPROP over members, no framework.
 class CPlainProp : public IDBPROP
@@ -105,31 +89,37 @@ public:
     STDMETHOD(ChangeState)(IDispatch*) override { return S_OK; }
 };
 
-// get and put of "Value" CALLS times each, alternating two texts so that every put changes it
-double LateBound(IDispatch* pDisp, BSTR bstrA, BSTR bstrB)
+// one put and one get of "Value" late-bound; every put changes the value
+struct SLateBound
 {
-    LPOLESTR name = const_cast<LPOLESTR>(L"Value");
-    DISPID dispid = 0;
-    if (FAILED(pDisp->GetIDsOfNames(IID_NULL, &name, 1, 0, &dispid)))
-        return -1;
-    DISPID dispidPut = DISPID_PROPERTYPUT;
-    VARIANT arg;
-    arg.vt = VT_BSTR;
-    DISPPARAMS put = { &arg, &dispidPut, 1, 1 };
-    DISPPARAMS get = { NULL, NULL, 0, 0 };
-    double t0 = Now();
-    for (int i = 0; i < CALLS; i++)
+    IDispatch* pDisp;
+    DISPID dispid;
+    BSTR bstr[2];
+    int n;
+    bool bFailed;
+    void operator()()
     {
-        arg.bstrVal = (i & 1) ? bstrA : bstrB;
-        if (FAILED(pDisp->Invoke(dispid, IID_NULL, 0, DISPATCH_PROPERTYPUT, &put, NULL, NULL, NULL)))
-            return -1;
+        DISPID dispidPut = DISPID_PROPERTYPUT;
+        VARIANT arg;
+        arg.vt = VT_BSTR;
+        arg.bstrVal = bstr[++n & 1];
+        DISPPARAMS put = { &arg, &dispidPut, 1, 1 };
+        DISPPARAMS get = { NULL, NULL, 0, 0 };
         VARIANT result;
         ::VariantInit(&result);
-        if (FAILED(pDisp->Invoke(dispid, IID_NULL, 0, DISPATCH_PROPERTYGET, &get, &result, NULL, NULL)))
-            return -1;
+        if (FAILED(pDisp->Invoke(dispid, IID_NULL, 0, DISPATCH_PROPERTYPUT, &put, NULL, NULL, NULL)) ||
+            FAILED(pDisp->Invoke(dispid, IID_NULL, 0, DISPATCH_PROPERTYGET, &get, &result, NULL, NULL)))
+            bFailed = true;
         ::VariantClear(&result);
     }
-    return Now() - t0;
+};
+
+DISPID ValueId(IDispatch* pDisp)
+{
+    LPOLESTR name = const_cast<LPOLESTR>(L"Value");
+    DISPID dispid = DISPID_UNKNOWN;
+    pDisp->GetIDsOfNames(IID_NULL, &name, 1, 0, &dispid);
+    return dispid;
 }
 
 } // namespace
@@ -172,32 +162,27 @@ int main()
         printf("automation_bench: CreateStdDispatch failed\n");
         return 1;
     }
-    LateBound(pProp, bstrA, bstrB);   // warm-up
-    double tOurs = LateBound(pProp, bstrA, bstrB);
-    double tStd = LateBound(pStdDisp, bstrA, bstrB);
-    if (tOurs < 0 || tStd < 0)
+    Bench::Heading("automation_bench");
+    SLateBound ours = { pProp, ValueId(pProp), { bstrA, bstrB }, 0, false };
+    SLateBound sys = { pStdDisp, ValueId(pStdDisp), { bstrA, bstrB }, 0, false };
+    Bench::SResult r = Bench::Compare(std::ref(ours), std::ref(sys));
+    if (ours.bFailed || sys.bFailed)
     {
         printf("automation_bench: a late-bound call failed\n");
         return 1;
     }
-    Report("late-bound get+put Value: dispatch map vs std dispatcher", tOurs, tStd);
+    Bench::Report("late-bound get+put Value", r, "CreateStdDispatch over WEXOCTRL.TLB");
 
     // 2. early-bound put against a direct call
     IDBPROP* pDB = NULL;
     pProp->QueryInterface(IID_IDBPROP, (void**)&pDB);
-    VARIANT va, vb;
-    va.vt = vb.vt = VT_BSTR;
-    va.bstrVal = bstrA;
-    vb.bstrVal = bstrB;
-    double t0 = Now();
-    for (int i = 0; i < CALLS; i++)
-        pDB->put_Value((i & 1) ? va : vb);
-    double tEarly = Now() - t0;
-    t0 = Now();
-    for (int i = 0; i < CALLS; i++)
-        plain.SetValue((i & 1) ? va : vb);
-    double tDirect = Now() - t0;
-    Report("early-bound put Value vs direct C++ store", tEarly, tDirect);
+    VARIANT values[2];
+    values[0].vt = values[1].vt = VT_BSTR;
+    values[0].bstrVal = bstrA;
+    values[1].bstrVal = bstrB;
+    int n = 0;
+    r = Bench::Compare([&] { pDB->put_Value(values[++n & 1]); }, [&] { plain.SetValue(values[++n & 1]); });
+    Bench::Report("early-bound put Value", r, "direct C++ store", true);
 
     // 3. one change event to 20 sinks
     CCountingSink sinks[SINKS];
@@ -205,16 +190,9 @@ int main()
     for (int i = 0; i < SINKS; i++)
         AfxConnectionAdvise(pProp, IID_DBPROPEVENTS, &sinks[i], TRUE, &cookies[i]);
     CObjXDBProp* pObj = CObjXDBProp::ObjectFromIDisp(pProp);
-    t0 = Now();
-    for (int i = 0; i < EVENTS; i++)
-        pObj->FireChangeValue();
-    double tFire = Now() - t0;
-    t0 = Now();
-    for (int i = 0; i < EVENTS; i++)
-        for (int s = 0; s < SINKS; s++)
-            sinks[s].ChangeValue(pProp);
-    double tLoop = Now() - t0;
-    Report("change event to 20 sinks vs a loop over the sinks", tFire, tLoop);
+    r = Bench::Compare([&] { pObj->FireChangeValue(); },
+        [&] { for (int s = 0; s < SINKS; s++) sinks[s].ChangeValue(pProp); });
+    Bench::Report("change event to 20 sinks", r, "loop calling the sinks", true);
     for (int i = 0; i < SINKS; i++)
         AfxConnectionUnadvise(pProp, IID_DBPROPEVENTS, &sinks[i], TRUE, cookies[i]);
 
