@@ -348,6 +348,9 @@ BOOL CDockBar::RemoveControlBar(CControlBar* pBar, int nPosExclude, int nAddPlac
     {
         if (GetDockedCount() == 0)
         {
+            // the bar must not point at a dock bar that goes with its frame
+            if (pBar->m_pDockBar == this)
+                pBar->m_pDockBar = NULL;
             pFrameWnd->DestroyWindow();
             return TRUE;
         }
