@@ -9,7 +9,5 @@ add_dependencies(test_fx fxtest_ext)
 target_sources(test_fx PRIVATE ${CMAKE_CURRENT_LIST_DIR}/fxtest_app.rc)
 # the GDI and control tests' bitmap and menu resources
 target_sources(test_fx PRIVATE ${CMAKE_CURRENT_LIST_DIR}/gdi_test.rc)
-# the control-bar tests' toolbar resources, and the scripted mouse input of the controls tests
-target_sources(test_fx PRIVATE ${CMAKE_CURRENT_LIST_DIR}/docking_test.rc
-                               ${PROJECT_SOURCE_DIR}/tests/controls/MouseScript.cpp)
-target_include_directories(test_fx PRIVATE ${PROJECT_SOURCE_DIR}/tests/controls)
+# the control-bar tests' toolbar resources
+target_sources(test_fx PRIVATE ${CMAKE_CURRENT_LIST_DIR}/docking_test.rc)

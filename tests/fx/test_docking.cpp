@@ -3,8 +3,9 @@
 #include <afxext.h>
 #include <afxpriv.h>
 #include <gtest/gtest.h>
-#include "MouseScript.h"
 #include "wexotest.h"
+#include "TestInput.h"
+#include "TestGdi.h"
 #include "docking_test_res.h"
 
 namespace
@@ -318,34 +319,27 @@ TEST_F(Docking, BordersUseTheReplaceableColours)
 {
     CFixedBar* pBar = MakeBar(CSize(40, 20), 0xE810);
     pBar->SetBarStyle(CBRS_ALIGN_TOP | CBRS_BORDER_ANY | CBRS_BORDER_3D);
-    CDC dc;
-    ASSERT_TRUE(dc.CreateCompatibleDC(NULL));
-    CBitmap bitmap;
-    CClientDC dcScreen(NULL);
-    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&dcScreen, 40, 20));
-    CBitmap* pOld = dc.SelectObject(&bitmap);
-    dc.FillSolidRect(0, 0, 40, 20, RGB(1, 2, 3));
+    CPixelCanvas canvas(40, 20, RGB(1, 2, 3));
 
     const COLORREF clrShadow = afxData.clrBtnShadow;
     const COLORREF clrHilite = afxData.clrBtnHilite;
     afxData.clrBtnShadow = RGB(255, 0, 0);
     afxData.clrBtnHilite = RGB(0, 0, 255);
     CRect rect(0, 0, 40, 20);
-    pBar->DrawBorders(&dc, rect);
+    pBar->DrawBorders(&canvas.DC(), rect);
     afxData.clrBtnShadow = clrShadow;
     afxData.clrBtnHilite = clrHilite;
 
     // dark line outside, light line inside at the top and left; at the right and bottom the
     // light line is outermost
-    EXPECT_EQ(RGB(255, 0, 0), dc.GetPixel(10, 0));
-    EXPECT_EQ(RGB(0, 0, 255), dc.GetPixel(10, 1));
-    EXPECT_EQ(RGB(255, 0, 0), dc.GetPixel(0, 10));
-    EXPECT_EQ(RGB(0, 0, 255), dc.GetPixel(39, 10));
-    EXPECT_EQ(RGB(255, 0, 0), dc.GetPixel(38, 10));
-    EXPECT_EQ(RGB(0, 0, 255), dc.GetPixel(10, 19));
-    EXPECT_EQ(RGB(1, 2, 3), dc.GetPixel(10, 5));
+    EXPECT_EQ(RGB(255, 0, 0), canvas.Pixel(10, 0));
+    EXPECT_EQ(RGB(0, 0, 255), canvas.Pixel(10, 1));
+    EXPECT_EQ(RGB(255, 0, 0), canvas.Pixel(0, 10));
+    EXPECT_EQ(RGB(0, 0, 255), canvas.Pixel(39, 10));
+    EXPECT_EQ(RGB(255, 0, 0), canvas.Pixel(38, 10));
+    EXPECT_EQ(RGB(0, 0, 255), canvas.Pixel(10, 19));
+    EXPECT_EQ(36 * 16, canvas.Count(RGB(1, 2, 3))) << "nothing inside the borders";
     EXPECT_EQ(CRect(2, 2, 38, 18), rect);
-    dc.SelectObject(pOld);
 }
 
 /////////////////////////////////////////////////////////////////////////////

@@ -4,8 +4,9 @@
 #include <afxext.h>
 #include <afxpriv.h>
 #include <gtest/gtest.h>
-#include "MouseScript.h"
 #include "wexotest.h"
+#include "TestInput.h"
+#include "TestGdi.h"
 #include "docking_test_res.h"
 
 namespace
@@ -130,6 +131,8 @@ TEST_F(ToolBar, SetHeightSharesTheRestBetweenTopAndBottom)
 
 TEST_F(ToolBar, IdleUpdateFollowsTheFrameDockedAndFloating)
 {
+    // the main window: a floating frame is none of its descendants, yet is updated too
+    CMainWindowScope mainWnd(m_pFrame);
     m_pFrame->EnableDocking(CBRS_ALIGN_ANY);
     m_bar.EnableDocking(CBRS_ALIGN_ANY);
     m_pFrame->DockControlBar(&m_bar);
