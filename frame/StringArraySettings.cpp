@@ -153,14 +153,19 @@ int FindKeyLine(LPCSTR lpszSection, LPCSTR lpszKey, CStringArray* pArray, int bC
     if (nStart < 0)
         return -1;
     int nSize = (int)pArray->GetSize();
-    int nEnd = StringArrayGetNextSectionIndex(pArray, nStart);
-    if (nEnd < 0)
-        nEnd = nSize;
+    int nEnd = nSize;
 
+    // one pass over the section, which ends at the key or at the next header
     int nKeyLength = (int)strlen(lpszKey);
-    for (int i = nStart; i < nEnd; i++)
+    for (int i = nStart; i < nSize; i++)
     {
-        if (IsKeyLineOf(pArray->GetAt(i), lpszKey, nKeyLength, nValue))
+        const CString& strLine = pArray->GetAt(i);
+        if (i > nStart && IsHeaderLine(strLine))
+        {
+            nEnd = i;
+            break;
+        }
+        if (IsKeyLineOf(strLine, lpszKey, nKeyLength, nValue))
             return i;
     }
     if (!bCreate)
