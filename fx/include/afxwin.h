@@ -1,4 +1,15 @@
 // afxwin.h - windows, command targets, message maps, frames, threads and the application object.
+//
+// Classes (in order):
+//   AFX_MSGMAP_ENTRY, AFX_MSGMAP   message-map tables and the handler signatures they name
+//   CCmdTarget                     command routing (OnCmdMsg) and the message-map chain
+//   CCmdUI                         command-user-interface updates (Enable, SetCheck, SetText)
+//   CWnd                           a window: creation, subclassing, messages, the handle map
+//   CFrameWnd                      a frame: control bars, the view, status prompts, RecalcLayout
+//   CWinThread                     a thread with a message loop and idle processing
+//   CWinApp                        the application object: initialisation, profile, resources
+//   AFX_MODULE_STATE, AFX_MAINTAIN_STATE, AFX_EXTENSION_MODULE, CDynLinkLibrary
+//                                  module states and the resource chain of extension DLLs
 #pragma once
 
 #include "afx.h"
@@ -368,8 +379,10 @@ protected:
 
 public:
     HWND m_hWnd;
-    operator HWND() const { return this == NULL ? NULL : m_hWnd; }
-    HWND GetSafeHwnd() const { return this == NULL ? NULL : m_hWnd; }
+    // both answer NULL when called through a null CWnd pointer, as MFC code relies on; the test
+    // of `this` lives in the framework's own source, which is built to keep it
+    operator HWND() const { return GetSafeHwnd(); }
+    HWND GetSafeHwnd() const;
     BOOL operator==(const CWnd& wnd) const { return wnd.m_hWnd == m_hWnd; }
     BOOL operator!=(const CWnd& wnd) const { return wnd.m_hWnd != m_hWnd; }
 
@@ -919,7 +932,7 @@ public:
     BOOL m_bAutoDelete;
     HANDLE m_hThread;
     DWORD m_nThreadID;
-    operator HANDLE() const { return this == NULL ? NULL : m_hThread; }
+    operator HANDLE() const;      // NULL through a null pointer, like CWnd::GetSafeHwnd
 
     int GetThreadPriority();
     BOOL SetThreadPriority(int nPriority);

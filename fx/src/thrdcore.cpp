@@ -4,6 +4,11 @@
 
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 
+CWinThread::operator HANDLE() const
+{
+    return this == NULL ? NULL : m_hThread;
+}
+
 CWinThread::CWinThread()
     : m_pMainWnd(NULL), m_pActiveWnd(NULL), m_bAutoDelete(TRUE), m_hThread(NULL), m_nThreadID(0),
       m_pfnThreadProc(NULL), m_pThreadParams(NULL), m_ptCursorLast(-1, -1), m_nMsgLast(WM_NULL),
