@@ -2,7 +2,6 @@
 // buttons, hover over a real window, the band style and its colour schemes.
 #include <WEXOctrl.h>
 #include <gtest/gtest.h>
-#include "MouseScript.h"
 #include "wexotest.h"
 
 namespace
@@ -151,12 +150,8 @@ TEST(Bands, HotAndPushedButtonsGetRaisedAndSunkenFrames)
     CRect rect(10, 10, 210, 32);
     band.ResizeBand(rect, FALSE);
 
-    CDC dc;
-    dc.CreateCompatibleDC(NULL);
-    CBitmap bitmap;
-    bitmap.CreateBitmap(240, 60, 1, 32, NULL);
-    CBitmap* pOld = dc.SelectObject(&bitmap);
-    dc.FillSolidRect(0, 0, 240, 60, RGB(1, 2, 3));
+    CPixelCanvas canvas(240, 60, RGB(1, 2, 3));
+    CDC& dc = canvas.DC();
     const COLORREF clrLight = GetMainWndSysColor(COLOR_BTNHIGHLIGHT, 8);
     const COLORREF clrShadow = GetMainWndSysColor(COLOR_BTNSHADOW, 8);
     // the hide button: 190..208 across, 12..30 down, in the DC
@@ -179,7 +174,6 @@ TEST(Bands, HotAndPushedButtonsGetRaisedAndSunkenFrames)
     EXPECT_FALSE(band.IsPushed());
     band.SelectItem(-1, dc);
     EXPECT_EQ(GetMainWndSysColor(COLOR_BTNFACE, 8), dc.GetPixel(ptTopLeft));
-    dc.SelectObject(pOld);
 }
 
 TEST(Bands, HoverHighlightsUnderTheCursorAndClearsWhenItLeaves)
@@ -241,14 +235,9 @@ TEST(Bands, StyleSwitchesTheColourScheme)
     EXPECT_EQ(0x0109u, band.GetStyle());
     CRect rect(0, 0, 100, 22);
     band.ResizeBand(rect, FALSE);
-    CDC dc;
-    dc.CreateCompatibleDC(NULL);
-    CBitmap bitmap;
-    bitmap.CreateBitmap(100, 22, 1, 32, NULL);
-    CBitmap* pOld = dc.SelectObject(&bitmap);
-    band.Draw(dc, UIL_BANDSTATE_HORZ | UIL_BANDSTATE_ACTIVE);
+    CPixelCanvas canvas(100, 22);
+    band.Draw(canvas.DC(), UIL_BANDSTATE_HORZ | UIL_BANDSTATE_ACTIVE);
     // the silver strip's flat middle slice (res/bandimages.py) lies across the strip's centre
-    EXPECT_EQ(RGB(204, 204, 210), dc.GetPixel(50, 11));
-    dc.SelectObject(pOld);
+    EXPECT_EQ(RGB(204, 204, 210), canvas.Pixel(50, 11));
     SetDefaultBandStyle(dwSaved);
 }
