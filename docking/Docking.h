@@ -5,3 +5,6 @@
 #include "SplitBar.h"
 #include "ToolPalettes.h"
 #include "Band.h"
+#include "UILDockBar.h"
+#include "DockWnd.h"
+#include "UILMiniDockFrameWnd.h"

@@ -1,6 +1,9 @@
 // ToolPalettes.cpp - the palettes manager's lists and menu, the window packet's window list.
 #include "ToolPalettes.h"
 #include "../frame/UILMessages.h"
+#include "../frame/UILFrame.h"
+#include "Band.h"
+#include "resource.h"
 
 /////////////////////////////////////////////////////////////////////////////
 // CWndPacket
@@ -243,6 +246,34 @@ int SetPaletteCollapsed(HWND hWnd, int bCollapsed, CWnd* pWnd)
 {
     CToolPalettes* pManager = GetPalettesManager(pWnd);
     return pManager != NULL ? pManager->SetWindowCollapsed(hWnd, bCollapsed) : -1;
+}
+
+void TrackPaletteMenu(CWnd* pWnd, CToolPalettes* pManager, int nPopup, DWORD dwBandStyle, BOOL bDockable,
+    BOOL bCollapsed, CPoint ptScreen)
+{
+    if (pWnd == NULL || pManager == NULL)
+        return;
+    CMenu menu;
+    {
+        CUILResourceScope scope;
+        if (!menu.LoadMenu(IDR_PALETTE_MENU))
+            return;
+    }
+    CMenu* pPopup = menu.GetSubMenu(nPopup);
+    if (pPopup == NULL)
+        return;
+    if (dwBandStyle & UIL_BANDSTYLE_NOOPTIONS)
+        pPopup->DeleteMenu(ID_PALETTE_OPTIONS, MF_BYCOMMAND);
+    pPopup->CheckMenuItem(UIL_SC_DOCKABLE, MF_BYCOMMAND | (bDockable ? MF_CHECKED : MF_UNCHECKED));
+    pPopup->CheckMenuItem(UIL_SC_ROLLUP, MF_BYCOMMAND | (bCollapsed ? MF_CHECKED : MF_UNCHECKED));
+    CRect rect(ptScreen, CSize(0, 0));
+    const UINT nCmd = pManager->DoActivatePaletteMenu(pWnd, &rect, 0, pPopup);
+    if (nCmd == ID_PALETTE_OPTIONS)
+        pManager->DoPaletteOptionsDlg();
+    else if (nCmd != 0 && nCmd <= 61440)
+        pWnd->PostMessage(WM_COMMAND, nCmd, 0);
+    else if (nCmd != 0)
+        pWnd->PostMessage(WM_SYSCOMMAND, nCmd, 0);
 }
 
 /////////////////////////////////////////////////////////////////////////////

@@ -98,6 +98,14 @@ AFX_EXT_API CToolPalettes* GetPalettesManager(CWnd* pWnd = NULL);
 // SetWindowCollapsed of that manager; -1 without one.
 AFX_EXT_API int SetPaletteCollapsed(HWND hWnd, int bCollapsed, CWnd* pWnd = NULL);
 
+// The title menu of a palette: popup nPopup of the palette menu resource (0 for a floating frame,
+// 1 for a dock window), "Options..." taken out under the band style's "no options" bit, Dockable
+// and Roll-Up checked as given, run through pManager at ptScreen.  A chosen command up to 61440
+// is posted to pWnd as WM_COMMAND, a larger one as WM_SYSCOMMAND; Options opens the options
+// dialog.  Nothing happens without a manager.
+AFX_EXT_API void TrackPaletteMenu(CWnd* pWnd, CToolPalettes* pManager, int nPopup, DWORD dwBandStyle,
+    BOOL bDockable, BOOL bCollapsed, CPoint ptScreen);
+
 /////////////////////////////////////////////////////////////////////////////
 // SDropPaletteParams
 
