@@ -676,6 +676,11 @@ void CDockWnd::RollUp()
         if (pWnd == NULL || pWnd == this || !pWnd->IsKindOf(RUNTIME_CLASS(CDockWnd)))
             continue;
         CDockWnd* pNeibor = (CDockWnd*)pWnd;
+        if (bCollapse)
+        {
+            pNeibor->GetWindowRect(&pNeibor->m_rectReserved);
+            m_pDockBar->ScreenToClient(&pNeibor->m_rectReserved);
+        }
         pNeibor->m_dwState = m_dwState;
         pNeibor->m_bCollapsed = bCollapse;
         pNeibor->m_band.SetState(pNeibor->CalcBandState(m_dwState));

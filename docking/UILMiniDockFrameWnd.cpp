@@ -153,7 +153,8 @@ int CUILMiniDockFrameWnd::IsCollapsed()
     const LRESULT nAnswer = pBar != NULL ? pBar->SendMessage(WM_IS_WINDOW_COLLAPSED, 0, 0) : 0;
     if (nAnswer != 0)
         return nAnswer == 2;
-    return m_wndDockBar.GetSafeHwnd() != NULL && !m_wndDockBar.IsWindowVisible();
+    // the dock bar's own style: the frame itself may not be shown yet
+    return m_wndDockBar.GetSafeHwnd() != NULL && (m_wndDockBar.GetStyle() & WS_VISIBLE) == 0;
 }
 
 int CUILMiniDockFrameWnd::GetCollapsedSize(SIZE* pCollapsed, SIZE* pOther)

@@ -165,13 +165,13 @@ TEST_F(Docking, TwoDockWindowsShareARowThroughOneBarSplitter)
     EXPECT_EQ(rectLayers.top, ScreenRect(pLayers).top);
     EXPECT_EQ(rectObjects.bottom, ScreenRect(pObjects).bottom);
 
-    // far up: Layers stops at its minimum length (its band and 26 pixels inside)
+    // far up: Layers stops at its minimum length (26 pixels under the default, tabbed, band style)
     const CPoint ptSplit2 = ScreenRect(pLeft->GetSpliter(0)->m_dwKind & DBS_BAR ? pLeft->GetSpliter(0) : pLeft->GetSpliter(1)).CenterPoint();
     CMouseScript up;
     up.MoveTo(ptSplit2).LeftDown().MoveTo(ptSplit2 - CPoint(0, 150)).MoveTo(ptSplit2 - CPoint(0, 400)).LeftUp();
     ASSERT_TRUE(up.Run());
     PumpTestMessages(50);
-    EXPECT_NEAR(23 + 26, ScreenRect(pLayers).Height(), 1);
+    EXPECT_NEAR(26, ScreenRect(pLayers).Height(), 1);
     EXPECT_EQ(rectObjects.bottom, ScreenRect(pObjects).bottom);
 }
 
@@ -255,10 +255,8 @@ TEST_F(Docking, FloatingFrameRollsUpAndBackAndWithControlAllOfThem)
     EXPECT_EQ(0, CUILMiniDockFrameWnd::m_bDoForAll);
     EXPECT_TRUE(CUILMiniDockFrameWnd::m_pDoForAllCaller == NULL);
 
-    // a destroyed frame leaves the list
-    CUILMiniDockFrameWnd* pGone = pFrames[2];
-    m_windows[2]->DestroyWindow();
-    pGone->DestroyWindow();
+    // a destroyed frame (its bar goes with it) leaves the list
+    pFrames[2]->DestroyWindow();
     PumpTestMessages(20);
     EXPECT_EQ(nFramesBefore + 2, (int)g_UILMiniDockFrameWndArray.GetSize());
 }
@@ -273,16 +271,18 @@ TEST_F(Docking, RollingUpOneDockWindowRollsUpItsRow)
     EXPECT_TRUE(pLayers->IsCollapsed(FALSE));
     EXPECT_TRUE(pObjects->IsCollapsed(FALSE));
     EXPECT_EQ((UINT)DWS_ROLLEDACROSS, pObjects->GetState());
-    // rolled up across the left dock bar: as narrow as the buttons that never hide (4 + 18)
-    EXPECT_EQ(22, ScreenRect(pLayers).Width());
-    EXPECT_EQ(22, ScreenRect(pObjects).Width());
+    // rolled up across the left dock bar: as narrow as a tabbed band's least width
+    EXPECT_EQ(26, ScreenRect(pLayers).Width());
+    EXPECT_EQ(26, ScreenRect(pObjects).Width());
     // each reported its state to the palettes manager
     EXPECT_TRUE(m_pHost->m_palettes.IsWindowCollapsed(pLayers->m_hWnd));
     EXPECT_TRUE(m_pHost->m_palettes.IsWindowCollapsed(pObjects->m_hWnd));
+    // unrolled from the other one: both get their width back
     pObjects->SendMessage(WM_SYSCOMMAND, UIL_SC_ROLLUP);
     PumpTestMessages(20);
     EXPECT_FALSE(pLayers->IsCollapsed(FALSE));
     EXPECT_EQ(150, ScreenRect(pLayers).Width());
+    EXPECT_EQ(150, ScreenRect(pObjects).Width());
     EXPECT_FALSE(m_pHost->m_palettes.IsWindowCollapsed(pLayers->m_hWnd));
 }
 
@@ -305,8 +305,10 @@ TEST_F(Docking, DraggingByTheBandDocksOnAnotherSideAndEscapeCancels)
     EXPECT_EQ(AFX_IDW_DOCKBAR_LEFT, (int)pLayers->GetDockSide());
     EXPECT_TRUE(::GetCapture() == NULL);
 
+    // elsewhere on the band and a while later: two presses in one place are a double click
+    const CPoint ptBand2 = ptBand + CPoint(30, 2);
     CMouseScript drag;
-    drag.MoveTo(ptBand).LeftDown().MoveTo(ptBand + CPoint(10, 5)).MoveTo(ptRight - CPoint(20, 0))
+    drag.Wait(600).MoveTo(ptBand2).LeftDown().MoveTo(ptBand2 + CPoint(10, 5)).MoveTo(ptRight - CPoint(20, 0))
         .MoveTo(ptRight).LeftUp();
     ASSERT_TRUE(drag.Run());
     PumpTestMessages(50);
@@ -376,7 +378,7 @@ TEST(Palettes, CollapsedAndAutoExpandedLists)
     EXPECT_EQ(0, manager.SetWindowCollapsed(b, 1));     // and leaves it again
     EXPECT_FALSE(manager.IsWindowAutoExpanded(b));
     EXPECT_EQ(0, manager.SetWindowAutoExpanded(a, 1));
-    EXPECT_EQ(0, manager.SetWindowAutoExpanded(b, 1));
+    EXPECT_EQ(1, manager.SetWindowAutoExpanded(b, 1));     // after a
     EXPECT_FALSE(manager.IsWindowCollapsed(b));
     EXPECT_EQ(1, manager.SetWindowAutoExpanded(b, 0));
     EXPECT_EQ(-1, manager.SetWindowAutoExpanded(b, 0));
