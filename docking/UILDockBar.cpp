@@ -472,13 +472,17 @@ CSize CUILDockBar::CalcFixedLayoutEx(int bStretch, int bHorz, int bLayout)
     for (int nLine = 0; nLine < m_info.GetLineCount(); nLine++)
     {
         SDockLine* pLine = m_info.GetLine(nLine);
-        // the row is as thick as its resizable bars and the fixed bars' own layouts
+        // the row is as thick as its resizable bars and the fixed bars' own layouts; each fixed
+        // bar is measured once
         int nThickness = 0;
+        CArray<CSize, CSize> arrSizes;
+        arrSizes.SetSize(pLine->GetItemCount());
         for (int i = 0; i < pLine->GetItemCount(); i++)
         {
             SDockLineItem* pItem = pLine->GetItem(i);
             const CSize size = (pItem->m_dwFlags & DLI_RESIZABLE) ? WindowSize(pItem->m_pBar)
                 : pItem->m_pBar->CalcDynamicLayout(-1, bHorz ? (LM_HORZ | LM_HORZDOCK) : LM_VERTDOCK);
+            arrSizes[i] = size;
             if (Across(size, bHorz) > nThickness)
                 nThickness = Across(size, bHorz);
         }
@@ -507,7 +511,7 @@ CSize CUILDockBar::CalcFixedLayoutEx(int bStretch, int bHorz, int bLayout)
                 size = bHorz ? CSize(nLength, nThickness) : CSize(nThickness, nLength);
             }
             else
-                size = pBar->CalcDynamicLayout(-1, bHorz ? (LM_HORZ | LM_HORZDOCK) : LM_VERTDOCK);
+                size = arrSizes[i];
             if (bLayout && (pItem->m_dwFlags & DLI_SPLITTERBEFORE))
                 nAlong += UIL_DOCKSPLITTER_SIZE;
             CRect rect = bHorz ? CRect(CPoint(nAlong, rectLine.top), size) : CRect(CPoint(rectLine.left, nAlong), size);
@@ -618,8 +622,9 @@ int CUILDockBar::PlaceSpliter(int nSpliter, DWORD dwKind, int nLine, int nItem, 
             return 0;
         m_nSpliterChanges++;
     }
+    // directly behind the topmost child, unless it stands there already
     CWnd* pTop = GetWindow(GW_CHILD);
-    if (pTop != NULL && pTop != pSpliter)
+    if (pTop != NULL && pTop != pSpliter && pTop->GetWindow(GW_HWNDNEXT) != pSpliter)
         pSpliter->SetWindowPos(pTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return 1;
 }

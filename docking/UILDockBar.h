@@ -14,6 +14,7 @@
 #include <afxwin.h>
 #include <afxext.h>
 #include <afxpriv.h>
+#include <afxtempl.h>
 #include "SplitBar.h"
 
 /////////////////////////////////////////////////////////////////////////////
