@@ -222,6 +222,8 @@ void CDockWnd::CalcClientRect(RECT* pOut, const RECT* pWindow)
             rect.left = UIL_BAND_NCSIZE + 1;
         m_band.ResizeBand(rectBand, FALSE);
     }
+    else
+        m_band.m_rectBand.SetRectEmpty();
     if (rect.right < rect.left)
         rect.right = rect.left;
     if (rect.bottom < rect.top)
@@ -324,6 +326,11 @@ CSize CDockWnd::CalcDynamicLayout(int nLength, DWORD nMode)
 
 void CDockWnd::OnUpdateCmdUI(CFrameWnd*, BOOL)
 {
+    // floated into (or docked out of) a frame with its own band since the last frame layout
+    CRect rectWindow;
+    GetWindowRect(&rectWindow);
+    if (GetBandRect(rectWindow.Size()).IsRectEmpty() != m_band.GetBandRect().IsRectEmpty())
+        SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     // the band follows the dock side, which may change at any layout
     const UINT nState = CalcBandState((UINT)-1);
     if ((nState & ~UIL_BANDSTATE_ACTIVE) != (m_band.GetState() & ~UIL_BANDSTATE_ACTIVE))

@@ -134,6 +134,11 @@ void CMainFrame::ResetDocking(BOOL bShowFloating, CPoint ptFloat)
         if (pFloating != NULL && pFloating != this)
             pFloating->SetWindowPos(NULL, ptFloat.x, ptFloat.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         ShowControlBar(&m_wndProperties, TRUE, FALSE);
+        // the palette's band gives way to its floating frame's
+        m_wndProperties.SetWindowPos(NULL, 0, 0, 0, 0,
+            SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        if (pFloating != NULL && pFloating != this)
+            pFloating->RecalcLayout();
     }
     else
     {
