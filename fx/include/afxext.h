@@ -6,3 +6,4 @@
 
 #include "afxwin.h"
 #include "afxcmn.h"
+#include "afxdlgs.h"   // common dialogs, dialog templates
