@@ -43,9 +43,11 @@
 #                   GUI tests run serially (ctest without -j).
 #  * Paths        A Windows program reads "/tmp/x" as C:\tmp\x; Unix paths handed to one go
 #                   through wexo_winpath, which names them on drive Z: (Wine maps Z: to /).
-#  * Listing retry  A test program's --gtest_list_tests run (ctest's discovery) was seen once to end
-#                   with exit code 1 and no output while the machine was busy; ctest then drops the
-#                   whole program and fails.  wine-run retries a listing up to three times.
+#  * Start retry    A test program run (a --gtest_list_tests listing for ctest's discovery, or one
+#                   --gtest_filter case) was seen to end with a failure code and no output at all
+#                   while the machine was busy: the program never reached main(), which always
+#                   prints.  ctest would drop the whole program or fail the case, so wine-run runs
+#                   such a program again, up to three times; a run that printed anything stands.
 #  * Noise          The Debian wrapper may print "it looks like wine32 is missing" and wineboot
 #                   may fail to find syswow64\rundll32.exe: both are harmless on a 64-bit prefix.
 

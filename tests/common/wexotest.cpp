@@ -1,6 +1,6 @@
-// wexotest.cpp - helpers shared by the test executables.
-#include <afxwin.h>
+// wexotest.cpp - message pumping, scratch folders and profiles, the main-window scope.
 #include "wexotest.h"
+#include <WEXOctrl.h>
 
 void PumpTestMessages(DWORD dwMilliseconds)
 {
@@ -111,4 +111,113 @@ bool CTestTempDir::WriteFile(const char* lpszName, const void* pData, DWORD nSiz
     BOOL bOk = ::WriteFile(hFile, pData, nSize, &nWritten, NULL);
     ::CloseHandle(hFile);
     return bOk && nWritten == nSize;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// CMainWindowScope
+
+CMainWindowScope::CMainWindowScope(CWnd* pWnd, HMENU hMenu)
+    : m_pWnd(pWnd), m_pPreviousApp(NULL), m_pPreviousThread(NULL)
+{
+    if (m_pWnd == NULL)
+    {
+        m_wndOwn.Watch(WM_GET_SYS_COLOR);
+        m_wndOwn.m_fnAnswer = [this](UINT, WPARAM wParam, LPARAM lParam, BOOL& bHandled) -> LRESULT {
+            for (const auto& color : m_colors)
+            {
+                if (color.first == (int)LOWORD(wParam))
+                {
+                    *(COLORREF*)lParam = color.second;
+                    bHandled = TRUE;
+                    return 1;
+                }
+            }
+            return 0;
+        };
+        m_wndOwn.CreateTopLevel(CRect(0, 0, 300, 200), "Test main window", WS_OVERLAPPEDWINDOW, hMenu);
+        m_pWnd = &m_wndOwn;
+    }
+    CWinThread* pThread = AfxGetThread();
+    CWinApp* pApp = AfxGetApp();
+    if (pThread != NULL)
+    {
+        m_pPreviousThread = pThread->m_pMainWnd;
+        pThread->m_pMainWnd = m_pWnd;
+    }
+    if (pApp != NULL)
+    {
+        m_pPreviousApp = pApp->m_pMainWnd;
+        pApp->m_pMainWnd = m_pWnd;
+    }
+}
+
+CMainWindowScope::~CMainWindowScope()
+{
+    // in the reverse order, so that the application's own thread ends with what it had
+    if (AfxGetApp() != NULL)
+        AfxGetApp()->m_pMainWnd = m_pPreviousApp;
+    if (AfxGetThread() != NULL)
+        AfxGetThread()->m_pMainWnd = m_pPreviousThread;
+}
+
+void CMainWindowScope::SetColor(int nIndex, COLORREF clr)
+{
+    m_colors.push_back(std::make_pair(nIndex, clr));
+}
+
+std::vector<WORD> CMainWindowScope::GetContexts() const
+{
+    std::vector<WORD> contexts;
+    for (const CRecordingWnd::SMessage& m : m_wndOwn.m_messages)
+        contexts.push_back(HIWORD(m.wParam));
+    return contexts;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// CTestProfileScope
+
+CTestProfileScope::CTestProfileScope()
+    : m_pApp(AfxGetApp())
+{
+    m_pszSavedProfile = m_pApp->m_pszProfileName;
+    m_pszSavedKey = m_pApp->m_pszRegistryKey;
+    m_pApp->m_pszProfileName = NULL;
+    m_pApp->m_pszRegistryKey = NULL;
+}
+
+CTestProfileScope::~CTestProfileScope()
+{
+    if (m_pApp->m_pszRegistryKey != NULL)
+    {
+        HKEY hSoft;
+        if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_ALL_ACCESS, &hSoft) == ERROR_SUCCESS)
+        {
+            ::RegDeleteTreeA(hSoft, m_pApp->m_pszRegistryKey);
+            ::RegCloseKey(hSoft);
+        }
+    }
+    free((void*)m_pApp->m_pszProfileName);
+    free((void*)m_pApp->m_pszRegistryKey);
+    m_pApp->m_pszProfileName = m_pszSavedProfile;
+    m_pApp->m_pszRegistryKey = m_pszSavedKey;
+}
+
+std::string CTestProfileScope::UseIni()
+{
+    std::string strPath = m_dir.GetFilePath("app.ini");
+    m_pApp->m_pszProfileName = _strdup(strPath.c_str());
+    return strPath;
+}
+
+void CTestProfileScope::UseRegistry()
+{
+    m_pApp->m_pszProfileName = _strdup("placeholder");
+    m_pApp->SetRegistryKey("WEXOctrl Test Profile");
+}
+
+CString CTestProfileScope::GetSectionKeyPath(LPCSTR lpszSection) const
+{
+    CString strPath;
+    strPath.Format("Software\\%s\\%s\\%s", m_pApp->m_pszRegistryKey, m_pApp->m_pszProfileName, lpszSection);
+    return strPath;
 }

@@ -3,7 +3,6 @@
 // menu with the host's entries, the window picker, tool tips, painting and GDI balance.
 #include <WEXOctrl.h>
 #include <gtest/gtest.h>
-#include "MouseScript.h"
 #include "wexotest.h"
 #include "res/resource.h"
 #include <functional>

@@ -2,7 +2,6 @@
 // live key-state flags, the flat hover state and the right-edge grip of toolbar controls.
 #include <WEXOctrl.h>
 #include <gtest/gtest.h>
-#include "MouseScript.h"
 #include "wexotest.h"
 
 namespace

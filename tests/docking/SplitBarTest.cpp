@@ -2,7 +2,6 @@
 // limits, and the split of two connected windows with its factor.
 #include <WEXOctrl.h>
 #include <gtest/gtest.h>
-#include "MouseScript.h"
 #include "wexotest.h"
 
 namespace

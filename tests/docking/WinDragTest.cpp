@@ -2,7 +2,6 @@
 // the constrained drag, the status-bar prompt and the inverted outline.
 #include <WEXOctrl.h>
 #include <gtest/gtest.h>
-#include "MouseScript.h"
 #include "wexotest.h"
 #include "res/resource.h"
 #include <vector>
