@@ -34,3 +34,11 @@
 // Tab strip (controls/): scroll-button arrows, message-bar text of the tab menu
 #define IDB_BOOKMARK_ARROWS         26025
 #define IDS_BOOKMARK_CHOOSETAB      26037
+
+// Input dialogs (controls/): text, integer within a range, text under a message
+#define IDD_GETSTRING               26033
+#define IDD_GETINT                  26041
+#define IDD_CONFIRMSTRING           26042
+#define IDC_INPUT_VALUE             1002
+#define IDC_INPUT_SPIN              1003
+#define IDC_INPUT_MESSAGE           1007

@@ -6,6 +6,7 @@
 #include <climits>
 #include "dialog_test_res.h"
 #include "fxtest.h"
+#include "TestInput.h"
 #include "wexotest.h"
 
 namespace
@@ -496,4 +497,99 @@ TEST(DialogTemplateReader, ReCreatedControlsMatchTheDialogManagersOwn)
         EXPECT_EQ(dlg.SendMessage(WM_GETFONT), ::SendMessageA(hWnd, WM_GETFONT, 0, 0));
     }
     EXPECT_EQ(NULL, reader.CreateItem(reader.GetItemCount(), &dlg));
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Data exchange that fails, and common dialogs, driven by real input
+
+TEST(Dialog, BadTextsShowTheFrameworkPromptAndFocusTheControl)
+{
+    struct SCase
+    {
+        int nID;
+        LPCSTR lpszText;
+        LPCSTR lpszPrompt;
+    };
+    const SCase cases[] = {
+        {IDC_DLGTEST_INT, "abc", "Enter an integer."},
+        {IDC_DLGTEST_INT, "", "Enter an integer."},
+        {IDC_DLGTEST_INT, "12 13", "Enter an integer."},
+        {IDC_DLGTEST_INT, "2147483648", "Enter an integer."},
+        {IDC_DLGTEST_INT, "11", "Enter an integer between -10 and 10."},
+        {IDC_DLGTEST_UINT, "-1", "Enter a positive integer."},
+        {IDC_DLGTEST_UINT, "4294967296", "Enter a positive integer."},
+        {IDC_DLGTEST_LONG, "1.5", "Enter an integer."},
+        {IDC_DLGTEST_TEXT, "four", "Enter no more than 3 characters."},
+    };
+    for (const SCase& c : cases)
+    {
+        CExchangeDlg dlg;
+        dlg.m_nInt = 0;
+        dlg.m_nMin = -10;
+        dlg.m_nMax = 10;
+        dlg.m_strText = "abc";
+        dlg.m_nMaxChars = 3;
+        ASSERT_TRUE(dlg.Create(IDD_DLGTEST, NULL));
+        dlg.ShowWindow(SW_SHOW);
+        // the edit refuses the fourth character as it is typed; set behind its back
+        dlg.SendDlgItemMessage(IDC_DLGTEST_TEXT, EM_LIMITTEXT, 0, 0);
+        dlg.SetDlgItemText(c.nID, c.lpszText);
+        BOOL bResult = TRUE;
+        CMouseScript script;
+        script.AnswerDialog(IDOK);
+        EXPECT_TRUE(script.Run([&] { bResult = dlg.UpdateData(TRUE); })) << c.lpszText;
+        EXPECT_FALSE(bResult) << c.lpszText;
+        EXPECT_STREQ(c.lpszPrompt, script.m_strDialogText) << c.lpszText;
+        EXPECT_EQ(dlg.GetDlgItem(c.nID)->m_hWnd, ::GetFocus()) << c.lpszText;
+        DWORD dwSel = (DWORD)dlg.SendDlgItemMessage(c.nID, EM_GETSEL);
+        EXPECT_EQ((DWORD)MAKELONG(0, strlen(c.lpszText)), dwSel) << c.lpszText;
+    }
+}
+
+TEST(Dialog, OKEndsAModalDialogOnlyWhenTheDataExchangeSucceeds)
+{
+    CExchangeDlg dlg;
+    dlg.m_nMin = 0;
+    dlg.m_nMax = 100;
+    dlg.m_nInt = 50;
+    INT_PTR nResult = 0;
+    CMouseScript script;
+    script.WaitForDialog()
+        .Call([] { ::SetDlgItemTextA(FindThreadDialog(), IDC_DLGTEST_INT, "101"); })
+        .AnswerDialog(IDOK)              // the dialog's OK
+        .AnswerDialog(IDOK)              // the range prompt's
+        .Call([] { ::SetDlgItemTextA(FindThreadDialog(), IDC_DLGTEST_INT, "99"); })
+        .AnswerDialog(IDOK);
+    EXPECT_TRUE(script.Run([&] { nResult = dlg.DoModal(); }));
+    EXPECT_EQ(IDOK, nResult);
+    EXPECT_EQ(99, dlg.m_nInt);
+}
+
+TEST(ColorDialog, RunsInTheFramesModalStateAndKeepsTheCustomColours)
+{
+    CTestMainFrame main;
+    COLORREF* pCustom = CColorDialog::GetSavedCustomColors();
+    pCustom[3] = RGB(1, 2, 3);
+    CColorDialog dlg(RGB(10, 20, 30), CC_FULLOPEN | CC_SOLIDCOLOR);
+    EXPECT_EQ(pCustom, dlg.m_cc.lpCustColors);
+    EXPECT_EQ((DWORD)(CC_FULLOPEN | CC_SOLIDCOLOR | CC_RGBINIT), dlg.m_cc.Flags);
+    BOOL bFrameDisabled = FALSE;
+    CMouseScript script;
+    script.WaitForDialog().Call([&] { bFrameDisabled = !main.m_pFrame->IsWindowEnabled(); }).AnswerDialog(IDOK);
+    INT_PTR nResult = 0;
+    EXPECT_TRUE(script.Run([&] { nResult = dlg.DoModal(); }));
+    EXPECT_EQ(IDOK, nResult);
+    EXPECT_EQ(RGB(10, 20, 30), dlg.GetColor());
+    EXPECT_EQ(main.m_pFrame->m_hWnd, dlg.m_cc.hwndOwner);
+    EXPECT_TRUE(bFrameDisabled);
+    EXPECT_TRUE(main.m_pFrame->IsWindowEnabled());
+    EXPECT_FALSE(main.m_pFrame->InModalState());
+    EXPECT_EQ(RGB(1, 2, 3), CColorDialog::GetSavedCustomColors()[3]);
+
+    CColorDialog cancelled;
+    EXPECT_EQ(0u, cancelled.m_cc.Flags & CC_RGBINIT);
+    CMouseScript cancel;
+    cancel.AnswerDialog(IDCANCEL);
+    EXPECT_TRUE(cancel.Run([&] { nResult = cancelled.DoModal(); }));
+    EXPECT_EQ(IDCANCEL, nResult);
 }
