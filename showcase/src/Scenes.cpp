@@ -5,6 +5,7 @@
 #include "SceneBitmaps.h"
 #include "SceneItems.h"
 #include "SceneTabs.h"
+#include "SceneDialogs.h"
 
 namespace
 {
@@ -22,6 +23,7 @@ void ResetFrame(CMainFrame* pFrame)
     HideBitmapsScene();
     HideItemsScene();
     HideTabsScene();
+    HideDialogsScene();
     pFrame->SetColorScheme(CHostColorScheme::schemeStandard);
 }
 
@@ -69,6 +71,13 @@ BOOL SceneTabsOnFrame(CMainFrame* pFrame)
     return SceneTabs(pFrame);
 }
 
+// The integer input dialog and a resizing dialog at two sizes, modeless (SceneDialogs.cpp).
+BOOL SceneDialogsOnFrame(CMainFrame* pFrame)
+{
+    ResetFrame(pFrame);
+    return SceneDialogs(pFrame);
+}
+
 const SHOWCASE_SCENE s_scenes[] =
 {
     { "main", "Main window with an empty drawing", SceneMain },
@@ -77,6 +86,7 @@ const SHOWCASE_SCENE s_scenes[] =
     { "bitmaps", "A picture drawn fitted, smoothed, smoothed and sharpened, and 3-D frames", SceneBitmapsOnFrame },
     { "items", "Command items as bar buttons and menu entries, horizontal and vertical, in every state", SceneItemsOnFrame },
     { "tabs", "Tab strips with more tabs than fit, scrolled, one selected; vertical and fitted", SceneTabsOnFrame },
+    { "dialogs", "The integer input dialog and a resizing dialog at its own size and grown", SceneDialogsOnFrame },
 };
 }
 
