@@ -2,9 +2,9 @@
 //
 // ScaleBitmapEx against GDI's StretchBlt in HALFTONE mode on the same 24-bit pictures, halving
 // and tripling them; both make a new screen-compatible bitmap from the source bitmap each time.
-// SharpBitmap against a plain double-precision loop of the same kernel.  Rates are megapixels
-// of the picture written per second; the ratio is ours over the baseline.
+// SharpBitmap against a plain double-precision loop of the same kernel.
 #include <WEXOctrl.h>
+#include "BenchHarness.h"
 #include <stdio.h>
 #include <math.h>
 #include <string.h>
@@ -12,50 +12,6 @@
 
 namespace
 {
-double Now()
-{
-    static LARGE_INTEGER s_freq;
-    if (s_freq.QuadPart == 0)
-        ::QueryPerformanceFrequency(&s_freq);
-    LARGE_INTEGER t;
-    ::QueryPerformanceCounter(&t);
-    return (double)t.QuadPart / (double)s_freq.QuadPart;
-}
-
-// Seconds per call of two functions, measured in alternating rounds of enough calls to last a
-// while; the best round of each counts, so that a busy moment of the machine decides neither.
-template<class F, class G> void TimeBoth(F fnOurs, G fnBase, double& dOurs, double& dBase)
-{
-    fnOurs();
-    fnBase();
-    int nCalls = 1;
-    for (;;)
-    {
-        const double t0 = Now();
-        for (int i = 0; i < nCalls; i++)
-            fnOurs();
-        if (Now() - t0 > 0.1)
-            break;
-        nCalls *= 2;
-    }
-    dOurs = dBase = 1e30;
-    for (int nRound = 0; nRound < 7; nRound++)
-    {
-        double t0 = Now();
-        for (int i = 0; i < nCalls; i++)
-            fnOurs();
-        const double d1 = (Now() - t0) / nCalls;
-        t0 = Now();
-        for (int i = 0; i < nCalls; i++)
-            fnBase();
-        const double d2 = (Now() - t0) / nCalls;
-        if (d1 < dOurs)
-            dOurs = d1;
-        if (d2 < dBase)
-            dBase = d2;
-    }
-}
-
 HBITMAP CreatePicture(int cx, int cy, int nBitCount, void** ppBits)
 {
     BITMAPINFO bmi;
@@ -107,13 +63,12 @@ HBITMAP StretchHalftone(HBITMAP hSource, int cxSource, int cySource, int cx, int
 void CompareScaling(const char* lpszName, int cxSource, int cySource, int cx, int cy)
 {
     HBITMAP hSource = CreatePicture(cxSource, cySource, 24, NULL);
-    double dOurs, dGdi;
-    TimeBoth([&] { ::DeleteObject(ScaleBitmapEx(hSource, (WORD)cx, (WORD)cy)); },
-        [&] { ::DeleteObject(StretchHalftone(hSource, cxSource, cySource, cx, cy)); }, dOurs, dGdi);
-    const double dMpx = (double)cx * cy / 1e6;
-    printf("%-28s %4dx%-4d -> %4dx%-4d  ScaleBitmapEx %8.1f Mpx/s  StretchBlt HALFTONE %8.1f Mpx/s"
-        "  ratio %5.2f\n", lpszName, cxSource, cySource, cx, cy, dMpx / dOurs, dMpx / dGdi,
-        dGdi / dOurs);
+    const Bench::SResult r = Bench::Compare(
+        [&] { ::DeleteObject(ScaleBitmapEx(hSource, (WORD)cx, (WORD)cy)); },
+        [&] { ::DeleteObject(StretchHalftone(hSource, cxSource, cySource, cx, cy)); });
+    char szName[80];
+    sprintf(szName, "%s %dx%d -> %dx%d", lpszName, cxSource, cySource, cx, cy);
+    Bench::Report(szName, r, "StretchBlt HALFTONE");
     ::DeleteObject(hSource);
 }
 
@@ -143,24 +98,22 @@ void CompareSharpening(int cx, int cy)
     void* pv = NULL;
     HBITMAP hPicture = CreatePicture(cx, cy, 24, &pv);
     const int nStride = ((cx * 24 + 31) / 32) * 4;
-    double dOurs, dPlain;
-    TimeBoth([&] { SharpBitmap(hPicture, 1); },
-        [&] { SharpenPlain((BYTE*)pv, cx, cy, nStride, 1); }, dOurs, dPlain);
-    const double dMpx = (double)cx * cy / 1e6;
-    printf("%-28s %4dx%-4d                SharpBitmap   %8.1f Mpx/s  plain double loop   %8.1f Mpx/s"
-        "  ratio %5.2f\n", "sharpen, strength 1", cx, cy, dMpx / dOurs, dMpx / dPlain,
-        dPlain / dOurs);
+    const Bench::SResult r = Bench::Compare([&] { SharpBitmap(hPicture, 1); },
+        [&] { SharpenPlain((BYTE*)pv, cx, cy, nStride, 1); });
+    char szName[80];
+    sprintf(szName, "sharpen, strength 1, %dx%d", cx, cy);
+    Bench::Report(szName, r, "plain double loop", true);
     ::DeleteObject(hPicture);
 }
 }
 
 int main()
 {
-    printf("bitmaps: rates in megapixels written per second; ratio = baseline time / our time\n");
-    CompareScaling("halve (2x down)", 1600, 1200, 800, 600);
-    CompareScaling("halve (2x down)", 640, 480, 320, 240);
-    CompareScaling("triple (3x up)", 640, 480, 1920, 1440);
-    CompareScaling("triple (3x up)", 200, 150, 600, 450);
+    Bench::Heading("bitmaps");
+    CompareScaling("halve", 1600, 1200, 800, 600);
+    CompareScaling("halve", 640, 480, 320, 240);
+    CompareScaling("triple", 640, 480, 1920, 1440);
+    CompareScaling("triple", 200, 150, 600, 450);
     CompareSharpening(1600, 1200);
     return 0;
 }

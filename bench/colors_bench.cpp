@@ -6,36 +6,15 @@
 //    CompareColors (which converts both colours to HSB on every comparison); the baseline sorts
 //    the same colours once with std::stable_sort and the same comparator.  This is what a user
 //    waits for when a sort command reorders a map of that many colours.
-// Rates are per second; the ratio is ours over the baseline (above 1: ours is faster).
 #include <WEXOctrl.h>
+#include "BenchHarness.h"
 #include <math.h>
 #include <stdio.h>
 #include <algorithm>
-#include <chrono>
 #include <vector>
 
 namespace
 {
-double Seconds()
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
-}
-
-// the shortest of five runs: a busy moment of the machine does not count
-template<class F> double Shortest(F fn)
-{
-    double dBest = 1e30;
-    for (int i = 0; i < 5; i++)
-    {
-        const double t0 = Seconds();
-        fn();
-        const double d = Seconds() - t0;
-        if (d < dBest)
-            dBest = d;
-    }
-    return dBest;
-}
-
 volatile unsigned long g_sink;
 
 void TextbookRoundTrip(unsigned long c, unsigned long& out)
@@ -69,7 +48,7 @@ void TextbookRoundTrip(unsigned long c, unsigned long& out)
 void BenchConversions()
 {
     const unsigned long nColors = 0x1000000;
-    const double dOurs = Shortest([&] {
+    const Bench::SResult r = Bench::Compare([&] {
         unsigned long sum = 0;
         for (unsigned long c = 0; c < nColors; c++)
         {
@@ -81,8 +60,7 @@ void BenchConversions()
             sum += back;
         }
         g_sink = sum;
-    });
-    const double dBase = Shortest([&] {
+    }, [&] {
         unsigned long sum = 0;
         for (unsigned long c = 0; c < nColors; c++)
         {
@@ -91,9 +69,8 @@ void BenchConversions()
             sum += back;
         }
         g_sink = sum;
-    });
-    printf("RGB->HSB->RGB, whole cube:  ours %7.1f Mcolours/s   textbook float %7.1f Mcolours/s   ratio %.2f\n",
-        nColors / dOurs / 1e6, nColors / dBase / 1e6, dBase / dOurs);
+    }, 5, 0.0);
+    Bench::Report("RGB->HSB->RGB, whole cube", r, "textbook float round trip", true);
 }
 
 void BenchMapFill(int nCount)
@@ -105,20 +82,20 @@ void BenchMapFill(int nCount)
         seed = seed * 1103515245 + 12345;
         colors.push_back((seed >> 4) & 0xFFFFFF);
     }
-    const double dOurs = Shortest([&] {
+    const Bench::SResult r = Bench::Compare([&] {
         CColorArray map;
         for (unsigned long c : colors)
             map.AddItem(c, "");
         g_sink = map.m_Colors[0];
-    });
-    const double dBase = Shortest([&] {
+    }, [&] {
         std::vector<unsigned long> sorted(colors);
         std::stable_sort(sorted.begin(), sorted.end(),
             [](unsigned long a, unsigned long b) { return CompareColors(a, b, COLORSORT_SATURATION) > 0; });
         g_sink = sorted[0];
-    });
-    printf("colour map of %5d colours: ours %9.2f ms            stable_sort    %9.2f ms          ratio %.2f\n",
-        nCount, dOurs * 1e3, dBase * 1e3, dBase / dOurs);
+    }, 5, 0.02);
+    char szName[64];
+    sprintf(szName, "sorted colour map fill, %d colours", nCount);
+    Bench::Report(szName, r, "std::stable_sort, same comparator");
 }
 }
 
@@ -126,6 +103,7 @@ int main()
 {
     if (!AfxWinInit(::GetModuleHandleA(NULL), NULL, ::GetCommandLineA(), SW_HIDE))
         return 1;
+    Bench::Heading("colors");
     BenchConversions();
     for (int n : { 64, 256, 1024, 4096 })
         BenchMapFill(n);

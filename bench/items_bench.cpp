@@ -4,44 +4,13 @@
 // both run often.  Each is set against the GDI work it cannot avoid: measuring against one
 // DrawText(DT_CALCRECT) of the caption in the item font; drawing against a plain button made of
 // a face fill, a frame, one ImageList_Draw and one DrawText; finding an image's list by the
-// lists' ranges against naming the list in the number.  The ratio is ours over that base.
+// lists' ranges against naming the list in the number.  The baselines are this bench's own code.
 #include <WEXOctrl.h>
+#include "BenchHarness.h"
 #include <stdio.h>
 
 namespace
 {
-double Seconds()
-{
-    static LARGE_INTEGER s_freq;
-    if (s_freq.QuadPart == 0)
-        ::QueryPerformanceFrequency(&s_freq);
-    LARGE_INTEGER now;
-    ::QueryPerformanceCounter(&now);
-    return (double)now.QuadPart / (double)s_freq.QuadPart;
-}
-
-// Microseconds per call: the best of five rounds of nCalls calls, so that a busy moment of the
-// machine does not decide.
-template<class F> double MicrosPerCall(F fn, int nCalls)
-{
-    double dBest = 1e30;
-    for (int nRound = 0; nRound < 5; nRound++)
-    {
-        const double t0 = Seconds();
-        for (int i = 0; i < nCalls; i++)
-            fn();
-        const double d = (Seconds() - t0) / nCalls;
-        if (d < dBest)
-            dBest = d;
-    }
-    return dBest * 1e6;
-}
-
-void Report(const char* lpszWhat, double dOurs, double dBase)
-{
-    printf("%-44s %9.3f us   base %9.3f us   ratio %6.2f\n", lpszWhat, dOurs, dBase, dOurs / dBase);
-}
-
 CUILImageList* MakeList(int nImages)
 {
     CUILImageList* pList = new CUILImageList;
@@ -71,14 +40,14 @@ int main()
     bitmap.CreateCompatibleBitmap(&dcScreen, 200, 60);
     CBitmap* pOldBitmap = dc.SelectObject(&bitmap);
 
-    const double dMeasure = MicrosPerCall([&] { item.MeasureItem(dc, nLook, -1); }, 2000);
-    const double dMeasureBase = MicrosPerCall([&] {
+    Bench::Heading("items");
+    const Bench::SResult measure = Bench::Compare([&] { item.MeasureItem(dc, nLook, -1); }, [&] {
         CFont* pOld = dc.SelectObject(CUILItem::m_fonts.GetHorzFont());
         CRect rc(0, 0, 0, 0);
         dc.DrawText(item.m_strText, &rc, DT_CALCRECT | DT_SINGLELINE | DT_EXPANDTABS);
         dc.SelectObject(pOld);
-    }, 2000);
-    Report("MeasureItem, image + text + arrow", dMeasure, dMeasureBase);
+    });
+    Bench::Report("MeasureItem, image + text + arrow", measure, "one DrawText(DT_CALCRECT)", true);
 
     item.SetItemPos(4, 4, 0, NULL);
     CUILImageList* pList = images.GetImgListWithImage(item.m_iBitmap);
@@ -86,8 +55,7 @@ int main()
     CRect rcItem, rcText;
     item.GetRect(&rcItem);
     item.GetTextRect(&rcText);
-    const double dDraw = MicrosPerCall([&] { item.DrawItem(dc, -1, -1, UILDRAW_HOT); }, 1000);
-    const double dDrawBase = MicrosPerCall([&] {
+    const Bench::SResult draw = Bench::Compare([&] { item.DrawItem(dc, -1, -1, UILDRAW_HOT); }, [&] {
         CFont* pOld = dc.SelectObject(CUILItem::m_fonts.GetHorzFont());
         dc.FillSolidRect(&rcItem, ::GetSysColor(COLOR_BTNFACE));
         dc.Draw3dRect(&rcItem, ::GetSysColor(COLOR_BTNHIGHLIGHT), ::GetSysColor(COLOR_BTNSHADOW));
@@ -95,13 +63,13 @@ int main()
         dc.SetBkMode(TRANSPARENT);
         dc.DrawText(item.m_strText, &rcText, DT_SINGLELINE | DT_VCENTER);
         dc.SelectObject(pOld);
-    }, 1000);
-    Report("DrawItem, hot bar button with drop-down mark", dDraw, dDrawBase);
+    });
+    Bench::Report("DrawItem, hot bar button, drop-down mark", draw, "fill, frame, image, text", true);
 
     // a number found by the lists' ranges against the same image named by its list
-    const double dFind = MicrosPerCall([&] { volatile int n = images.FindImage(120); (void)n; }, 200000);
-    const double dFindBase = MicrosPerCall([&] { volatile int n = images.FindImage(0x70008); (void)n; }, 200000);
-    Report("FindImage by range, 8th of 8 lists", dFind, dFindBase);
+    const Bench::SResult find = Bench::Compare([&] { volatile int n = images.FindImage(120); (void)n; },
+        [&] { volatile int n = images.FindImage(0x70008); (void)n; });
+    Bench::Report("FindImage by range, 8th of 8 lists", find, "FindImage, list named", true);
 
     dc.SelectObject(pOldBitmap);
     return 0;

@@ -15,7 +15,7 @@ IMPLEMENT_DYNCREATE(CBitmapEx, CBitmap)
 
 namespace
 {
-// Widest and tallest picture the loaders accept; larger sizes are taken for damaged headers.
+// Widest and tallest picture made; larger sizes are taken for mistakes.
 const int nMaxSide = 32768;
 
 int ColorTableEntries(const BITMAPINFOHEADER& bih)
@@ -232,163 +232,38 @@ int CBitmapEx::LoadBITMAPINFOHEADER(CFile& file)
     // a new header begins a new image
     DeleteObject();
 
-    DWORD dwSize = 0;
-    if (file.Read(&dwSize, sizeof(dwSize)) != sizeof(dwSize))
+    // the header, the masks that may follow it, then as much colour table as it asks for
+    std::vector<BYTE> stored(sizeof(DWORD));
+    if (file.Read(&stored[0], sizeof(DWORD)) != sizeof(DWORD))
         return 0;
-
-    BITMAPINFOHEADER bih;
-    memset(&bih, 0, sizeof(bih));
-    DWORD masks[3] = { 0, 0, 0 };
-    BOOL bCore = FALSE;
-    if (dwSize == sizeof(BITMAPCOREHEADER))
+    DWORD dwSize;
+    memcpy(&dwSize, &stored[0], sizeof(dwSize));
+    if (dwSize < sizeof(BITMAPCOREHEADER) || dwSize > sizeof(BITMAPV5HEADER))
+        return 0;
+    stored.resize(dwSize + 3 * sizeof(DWORD));
+    const UINT nHeader = file.Read(&stored[sizeof(DWORD)], dwSize - sizeof(DWORD) + 3 * sizeof(DWORD));
+    stored.resize(sizeof(DWORD) + nHeader);
+    DibUtil::CBmpHeader header;
+    if (!DibUtil::ReadBmpHeader(&stored[0], stored.size(), header))
+        return 0;
+    const size_t nRead = stored.size();
+    stored.resize(header.InfoBytes());
+    if (stored.size() > nRead)
     {
-        BITMAPCOREHEADER bch;
-        if (file.Read(&bch.bcWidth, sizeof(bch) - sizeof(DWORD)) != sizeof(bch) - sizeof(DWORD))
+        const UINT nMore = (UINT)(stored.size() - nRead);
+        if (file.Read(&stored[nRead], nMore) != nMore)
             return 0;
-        bih.biWidth = bch.bcWidth;
-        bih.biHeight = bch.bcHeight;
-        bih.biPlanes = bch.bcPlanes;
-        bih.biBitCount = bch.bcBitCount;
-        bih.biCompression = BI_RGB;
-        bCore = TRUE;
-    }
-    else if (dwSize >= sizeof(BITMAPINFOHEADER) && dwSize <= 4096)
-    {
-        if (file.Read(&bih.biWidth, sizeof(bih) - sizeof(DWORD)) != sizeof(bih) - sizeof(DWORD))
-            return 0;
-        DWORD dwExtra = dwSize - sizeof(BITMAPINFOHEADER);
-        if (bih.biCompression == BI_BITFIELDS)
-        {
-            // the masks open the larger headers, or follow the plain one
-            if (file.Read(masks, sizeof(masks)) != sizeof(masks))
-                return 0;
-            dwExtra = dwExtra >= sizeof(masks) ? dwExtra - sizeof(masks) : 0;
-        }
-        if (dwExtra != 0)
-            file.Seek(dwExtra, CFile::current);
     }
     else
+        file.Seek(-(LONGLONG)(nRead - stored.size()), CFile::current);
+    std::vector<BYTE> info;
+    if (!DibUtil::ReadBmpInfo(&stored[0], stored.size(), header, info))
         return 0;
-    bih.biSize = sizeof(BITMAPINFOHEADER);
-
-    const int cy = bih.biHeight < 0 ? -bih.biHeight : bih.biHeight;
-    if (bih.biWidth <= 0 || bih.biWidth > nMaxSide || cy == 0 || cy > nMaxSide || bih.biPlanes != 1)
+    m_pBMI = (BITMAPINFO*)malloc(info.size());
+    if (m_pBMI == NULL)
         return 0;
-    switch (bih.biBitCount)
-    {
-    case 1: case 4: case 8: case 16: case 24: case 32:
-        break;
-    default:
-        return 0;
-    }
-    const BOOL bCompressionOK =
-        bih.biCompression == BI_RGB
-        || (bih.biCompression == BI_RLE8 && bih.biBitCount == 8 && bih.biHeight > 0)
-        || (bih.biCompression == BI_RLE4 && bih.biBitCount == 4 && bih.biHeight > 0)
-        || (bih.biCompression == BI_BITFIELDS && (bih.biBitCount == 16 || bih.biBitCount == 32));
-    if (!bCompressionOK)
-        return 0;
-
-    const int nColors = ColorTableEntries(bih);
-    if (bih.biBitCount <= 8)
-        bih.biClrUsed = nColors;
-    BITMAPINFO* pbmi = (BITMAPINFO*)calloc(1, InfoSize(bih));
-    if (pbmi == NULL)
-        return 0;
-    pbmi->bmiHeader = bih;
-    RGBQUAD* pColors = pbmi->bmiColors;
-    if (bih.biCompression == BI_BITFIELDS)
-    {
-        memcpy(pColors, masks, sizeof(masks));
-        pColors += 3;
-    }
-    BOOL bOK = TRUE;
-    for (int i = 0; i < nColors && bOK; i++)
-    {
-        if (bCore)
-        {
-            RGBTRIPLE rgbt;
-            bOK = file.Read(&rgbt, sizeof(rgbt)) == sizeof(rgbt);
-            pColors[i].rgbBlue = rgbt.rgbtBlue;
-            pColors[i].rgbGreen = rgbt.rgbtGreen;
-            pColors[i].rgbRed = rgbt.rgbtRed;
-        }
-        else
-            bOK = file.Read(&pColors[i], sizeof(RGBQUAD)) == sizeof(RGBQUAD);
-    }
-    if (!bOK)
-    {
-        free(pbmi);
-        return 0;
-    }
-    m_pBMI = pbmi;
+    memcpy(m_pBMI, &info[0], info.size());
     return 1;
-}
-
-namespace
-{
-// Reads the bits that follow a header loaded by LoadBITMAPINFOHEADER into a new bottom-up DIB
-// section; NULL when the file ends early.
-HBITMAP ReadBmpBits(CFile& file, DWORD dwOffBits, BITMAPINFO* pbmi, BYTE*& pSectionBits)
-{
-    BITMAPINFOHEADER& bih = pbmi->bmiHeader;
-    const BOOL bTopDown = bih.biHeight < 0;
-    const int cx = bih.biWidth;
-    const int cy = bTopDown ? -bih.biHeight : bih.biHeight;
-    const int nStride = DibUtil::RowBytes(cx, bih.biBitCount);
-    const BOOL bRle = bih.biCompression == BI_RLE8 || bih.biCompression == BI_RLE4;
-
-    if (dwOffBits != 0)
-        file.Seek(dwOffBits, CFile::begin);
-    DWORD dwData = (DWORD)nStride * cy;
-    if (bRle)
-    {
-        dwData = bih.biSizeImage;
-        const ULONGLONG nLeft = file.GetLength() - file.GetPosition();
-        if (dwData == 0 || dwData > nLeft)
-            dwData = (DWORD)nLeft;
-    }
-    std::vector<BYTE> data(dwData != 0 ? dwData : 1);
-    if (dwData == 0 || file.Read(&data[0], dwData) != dwData)
-        return NULL;
-
-    // the section: uncompressed, bottom-up, with the file's colour table
-    BITMAPINFOHEADER bihFile = bih;
-    bih.biHeight = cy;
-    if (bRle)
-        bih.biCompression = BI_RGB;
-    bih.biSizeImage = (DWORD)nStride * cy;
-    void* pvBits = NULL;
-    HBITMAP hDib = ::CreateDIBSection(NULL, pbmi, DIB_RGB_COLORS, &pvBits, NULL, 0);
-    if (hDib == NULL)
-        return NULL;
-    BYTE* pBits = (BYTE*)pvBits;
-    if (bRle)
-    {
-        // GDI decodes run-length data; it wants the compressed header for that
-        BITMAPINFOHEADER bihSection = bih;
-        bih = bihFile;
-        HDC hdc = ::GetDC(NULL);
-        const int nLines = ::SetDIBits(hdc, hDib, 0, cy, &data[0], pbmi, DIB_RGB_COLORS);
-        ::ReleaseDC(NULL, hdc);
-        bih = bihSection;
-        if (nLines != cy)
-        {
-            ::DeleteObject(hDib);
-            return NULL;
-        }
-        ::GdiFlush();
-    }
-    else if (bTopDown)
-    {
-        for (int y = 0; y < cy; y++)
-            memcpy(pBits + (size_t)(cy - 1 - y) * nStride, &data[(size_t)y * nStride], nStride);
-    }
-    else
-        memcpy(pBits, &data[0], (size_t)nStride * cy);
-    pSectionBits = pBits;
-    return hDib;
-}
 }
 
 int CBitmapEx::BmpLoad(const char* lpszPath)
@@ -403,14 +278,25 @@ int CBitmapEx::BmpLoad(const char* lpszPath)
     CBitmapEx loaded;
     try
     {
+        const ULONGLONG nLength = file.GetLength();
         BITMAPFILEHEADER bfh;
-        if (file.Read(&bfh, sizeof(bfh)) != sizeof(bfh) || bfh.bfType != 0x4D42)   // "BM"
+        if (nLength > 0x7FFFFFFF || file.Read(&bfh, sizeof(bfh)) != sizeof(bfh)
+            || bfh.bfType != 0x4D42)   // "BM"
             return 0;
-        if (!loaded.LoadBITMAPINFOHEADER(file))
+        std::vector<BYTE> image((size_t)nLength - sizeof(bfh) + 1);
+        image.resize(file.Read(&image[0], (UINT)image.size() - 1));
+        std::vector<BYTE> packed;
+        if (image.empty() || !DibUtil::UnpackBmp(&image[0], image.size(),
+                bfh.bfOffBits > sizeof(bfh) ? bfh.bfOffBits - (DWORD)sizeof(bfh) : 0, packed))
             return 0;
-        BYTE* pBits = NULL;
-        HBITMAP hDib = ReadBmpBits(file, bfh.bfOffBits, loaded.m_pBMI, pBits);
-        if (hDib == NULL || !loaded.AttachDib(hDib, loaded.m_pBMI, pBits))
+        const BITMAPINFO* pbmi = (const BITMAPINFO*)&packed[0];
+        const size_t nInfo = InfoSize(pbmi->bmiHeader);
+        void* pvBits = NULL;
+        HBITMAP hDib = ::CreateDIBSection(NULL, pbmi, DIB_RGB_COLORS, &pvBits, NULL, 0);
+        if (hDib == NULL)
+            return 0;
+        memcpy(pvBits, &packed[nInfo], packed.size() - nInfo);
+        if (!loaded.AttachDib(hDib, pbmi, (BYTE*)pvBits))
             return 0;
     }
     catch (CException* e)

@@ -82,7 +82,8 @@ public:
     int OleLoad(const char* lpszPath, int* pWidth = NULL, int* pHeight = NULL);
     int Save(const char* lpszPath);
     // Reads a BITMAPINFOHEADER (or an older BITMAPCOREHEADER) and its colour table from the
-    // file's position and keeps them as this object's header; 0 for a header it cannot use.
+    // file's position and keeps them as this object's header, in the form every image of the
+    // class has (plain header, bottom-up, uncompressed); 0 for a header it cannot use.
     int LoadBITMAPINFOHEADER(CFile& file);
     // A header (with room for a colour table up to 8 bits per pixel) for a DIB of pBitmap's size
     // and colour depth, rounded up to 1, 4, 8, 16, 24 or 32 bits; the caller frees it with

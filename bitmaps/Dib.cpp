@@ -10,55 +10,14 @@ IMPLEMENT_SERIAL(CDib, CObject, 0)
 namespace
 {
 const WORD wBmpSignature = 0x4D42;  // "BM"
-const int nMaxSide = 32768;
 
-BOOL IsUsableHeader(const BITMAPINFOHEADER& bih)
-{
-    if (bih.biSize < sizeof(BITMAPINFOHEADER) || bih.biPlanes != 1)
-        return FALSE;
-    const LONG cy = bih.biHeight < 0 ? -bih.biHeight : bih.biHeight;
-    if (bih.biWidth <= 0 || bih.biWidth > nMaxSide || cy == 0 || cy > nMaxSide)
-        return FALSE;
-    switch (bih.biBitCount)
-    {
-    case 1: case 4: case 8: case 16: case 24: case 32:
-        break;
-    default:
-        return FALSE;
-    }
-    switch (bih.biCompression)
-    {
-    case BI_RGB:
-        return TRUE;
-    case BI_BITFIELDS:
-        return bih.biBitCount == 16 || bih.biBitCount == 32;
-    case BI_RLE8:
-        return bih.biBitCount == 8 && bih.biHeight > 0 && bih.biSizeImage != 0;
-    case BI_RLE4:
-        return bih.biBitCount == 4 && bih.biHeight > 0 && bih.biSizeImage != 0;
-    default:
-        return FALSE;
-    }
-}
-
+// The packed form keeps a plain header: masks (with BI_BITFIELDS), then the colour table.
 DWORD ColorBytes(const BITMAPINFOHEADER& bih)
 {
-    DWORD nColors = bih.biClrUsed;
-    if (bih.biBitCount <= 8 && (nColors == 0 || nColors > (1u << bih.biBitCount)))
-        nColors = 1u << bih.biBitCount;
-    DWORD dwBytes = nColors * sizeof(RGBQUAD);
-    // the bit-field masks follow only the plain header; the larger ones hold them inside
-    if (bih.biCompression == BI_BITFIELDS && bih.biSize == sizeof(BITMAPINFOHEADER))
+    DWORD dwBytes = bih.biBitCount <= 8 ? bih.biClrUsed * sizeof(RGBQUAD) : 0;
+    if (bih.biCompression == BI_BITFIELDS)
         dwBytes += 3 * sizeof(DWORD);
     return dwBytes;
-}
-
-DWORD ImageBytes(const BITMAPINFOHEADER& bih)
-{
-    if (bih.biCompression == BI_RLE8 || bih.biCompression == BI_RLE4)
-        return bih.biSizeImage;
-    const LONG cy = bih.biHeight < 0 ? -bih.biHeight : bih.biHeight;
-    return (DWORD)DibUtil::RowBytes(bih.biWidth, bih.biBitCount) * (DWORD)cy;
 }
 }
 
@@ -97,12 +56,7 @@ int CDib::Height() const
 
 int CDib::NumColors() const
 {
-    if (m_pBMIH == NULL)
-        return 0;
-    const DWORD dwBytes = ColorBytes(*m_pBMIH);
-    const DWORD dwMasks = (m_pBMIH->biCompression == BI_BITFIELDS
-        && m_pBMIH->biSize == sizeof(BITMAPINFOHEADER)) ? 3 * sizeof(DWORD) : 0;
-    return (int)((dwBytes - dwMasks) / sizeof(RGBQUAD));
+    return m_pBMIH != NULL && m_pBMIH->biBitCount <= 8 ? (int)m_pBMIH->biClrUsed : 0;
 }
 
 int CDib::PaletteSize() const
@@ -114,26 +68,20 @@ DWORD CDib::PackedSize() const
 {
     if (m_pBMIH == NULL)
         return 0;
-    return m_pBMIH->biSize + ColorBytes(*m_pBMIH) + ImageBytes(*m_pBMIH);
+    return m_pBMIH->biSize + ColorBytes(*m_pBMIH) + m_pBMIH->biSizeImage;
 }
 
-BOOL CDib::SetPackedDib(const BYTE* pPacked, DWORD dwSize)
+BOOL CDib::SetPackedDib(const BYTE* pImage, size_t nSize, DWORD dwBitsAt)
 {
+    // unpacked aside first, so that a broken image leaves this one as it was
+    std::vector<BYTE> packed;
+    if (pImage == NULL || !DibUtil::UnpackBmp(pImage, nSize, dwBitsAt, packed))
+        return FALSE;
     Invalidate();
-    if (pPacked == NULL || dwSize < sizeof(BITMAPINFOHEADER))
-        return FALSE;
-    BITMAPINFOHEADER bih;
-    memcpy(&bih, pPacked, sizeof(bih));
-    if (!IsUsableHeader(bih) || bih.biSize > dwSize)
-        return FALSE;
-    const DWORD dwTotal = bih.biSize + ColorBytes(bih) + ImageBytes(bih);
-    if (dwTotal > dwSize)
-        return FALSE;
-
-    m_pDib = new BYTE[dwTotal];
-    memcpy(m_pDib, pPacked, dwTotal);
+    m_pDib = new BYTE[packed.size()];
+    memcpy(m_pDib, &packed[0], packed.size());
     m_pBMIH = (BITMAPINFOHEADER*)m_pDib;
-    m_pBits = m_pDib + bih.biSize + ColorBytes(bih);
+    m_pBits = m_pDib + m_pBMIH->biSize + ColorBytes(*m_pBMIH);
     m_bValid = TRUE;
     MakePalette();
     return TRUE;
@@ -179,7 +127,7 @@ BOOL CDib::Paint(HDC hDC, RECT* pDest, RECT* pSource)
     }
     const int nOldMode = ::SetStretchBltMode(hDC, COLORONCOLOR);
     // a bottom-up DIB counts its source rows from the bottom
-    const int ySource = m_pBMIH->biHeight > 0 ? Height() - rectSource.bottom : rectSource.top;
+    const int ySource = Height() - rectSource.bottom;
     const int nLines = ::StretchDIBits(hDC, rectDest.left, rectDest.top, rectDest.Width(),
         rectDest.Height(), rectSource.left, ySource, rectSource.Width(), rectSource.Height(),
         m_pBits, (const BITMAPINFO*)m_pBMIH, DIB_RGB_COLORS, SRCCOPY);
@@ -197,33 +145,15 @@ BOOL CDib::Paint(HDC hDC, RECT* pDest, RECT* pSource)
 
 namespace
 {
-// The packed DIB of a file image (what follows its BITMAPFILEHEADER).
-BOOL PackFileImage(const BITMAPFILEHEADER& bfh, const std::vector<BYTE>& image,
-    std::vector<BYTE>& packed)
+// where the bits start in what follows the file header; 0 lets them follow the colour table
+DWORD BitsAt(const BITMAPFILEHEADER& bfh)
 {
-    if (image.size() < sizeof(BITMAPINFOHEADER))
-        return FALSE;
-    BITMAPINFOHEADER bih;
-    memcpy(&bih, &image[0], sizeof(bih));
-    if (!IsUsableHeader(bih))
-        return FALSE;
-    const DWORD dwInfo = bih.biSize + ColorBytes(bih);
-    const DWORD dwBits = ImageBytes(bih);
-    DWORD dwBitsAt = dwInfo;
-    if (bfh.bfOffBits >= sizeof(BITMAPFILEHEADER) + dwInfo)
-        dwBitsAt = bfh.bfOffBits - sizeof(BITMAPFILEHEADER);
-    if (dwInfo > image.size() || dwBitsAt > image.size() || dwBits > image.size() - dwBitsAt)
-        return FALSE;
-    packed.resize(dwInfo + dwBits);
-    memcpy(&packed[0], &image[0], dwInfo);
-    memcpy(&packed[dwInfo], &image[dwBitsAt], dwBits);
-    return TRUE;
+    return bfh.bfOffBits > sizeof(bfh) ? bfh.bfOffBits - (DWORD)sizeof(bfh) : 0;
 }
 }
 
 DWORD CDib::Read(CFile& file)
 {
-    Invalidate();
     try
     {
         BITMAPFILEHEADER bfh;
@@ -239,15 +169,13 @@ DWORD CDib::Read(CFile& file)
         std::vector<BYTE> image((size_t)nLeft);
         const UINT nRead = file.Read(&image[0], (UINT)nLeft);
         image.resize(nRead);
-        std::vector<BYTE> packed;
-        if (!PackFileImage(bfh, image, packed) || !SetPackedDib(&packed[0], (DWORD)packed.size()))
+        if (!SetPackedDib(&image[0], image.size(), BitsAt(bfh)))
             return 0;
         return sizeof(bfh) + nRead;
     }
     catch (CException* e)
     {
         e->Delete();
-        Invalidate();
         return 0;
     }
 }
@@ -293,18 +221,19 @@ void CDib::Serialize(CArchive& ar)
         return;
     }
 
-    Invalidate();
     BITMAPFILEHEADER bfh;
     ar.EnsureRead(&bfh, sizeof(bfh));
     if (bfh.bfType != wBmpSignature || bfh.bfSize < sizeof(bfh))
         AfxThrowArchiveException(CArchiveException::badSchema, ar.m_strFileName);
     const DWORD dwImage = bfh.bfSize - sizeof(bfh);
     if (dwImage == 0)
+    {
+        Invalidate();
         return;
+    }
     std::vector<BYTE> image(dwImage);
     ar.EnsureRead(&image[0], dwImage);
-    std::vector<BYTE> packed;
-    if (!PackFileImage(bfh, image, packed) || !SetPackedDib(&packed[0], (DWORD)packed.size()))
+    if (!SetPackedDib(&image[0], image.size(), BitsAt(bfh)))
         AfxThrowArchiveException(CArchiveException::badSchema, ar.m_strFileName);
 }
 
@@ -332,14 +261,13 @@ HANDLE CDib::CopyToHandle()
 
 BOOL CDib::ReadFromHandle(HANDLE hGlobal)
 {
-    Invalidate();
     if (hGlobal == NULL)
         return FALSE;
     const SIZE_T nSize = ::GlobalSize(hGlobal);
     const BYTE* p = (const BYTE*)::GlobalLock(hGlobal);
     if (p == NULL)
         return FALSE;
-    const BOOL bOK = nSize <= 0xFFFFFFFF && SetPackedDib(p, (DWORD)nSize);
+    const BOOL bOK = SetPackedDib(p, nSize, 0);
     ::GlobalUnlock(hGlobal);
     return bOK;
 }

@@ -26,15 +26,16 @@ public:
     // (NULL = the source's size at its own place), realising the palette first.
     BOOL Paint(HDC hDC, RECT* pDest, RECT* pSource);
 
-    // A BMP file at the file's position: the bytes read or written, 0 on failure.  A failed
-    // Read leaves the object invalid.
+    // A BMP file at the file's position: the bytes read or written, 0 on failure.  Whatever
+    // header, depth and compression the file has, the DIB is kept with a plain header and
+    // uncompressed bottom-up rows.  A failed Read leaves the previous DIB as it was.
     DWORD Read(CFile& file);
     DWORD Save(CFile& file);
 
     // The packed DIB (header, colour table, bits) as the clipboard's CF_DIB format: a new movable
     // global block owned by the caller, NULL when the object is empty.
     HANDLE CopyToHandle();
-    // Takes a copy of a CF_DIB block; FALSE (and invalid) when it holds no usable DIB.
+    // Takes a copy of a CF_DIB block; FALSE (and the previous DIB kept) when it holds no usable DIB.
     BOOL ReadFromHandle(HANDLE hGlobal);
 
     // The DIB as a BMP file inside the archive.
@@ -47,8 +48,10 @@ protected:
     CPalette* m_pPalette;
     BOOL m_bValid;
 
-    // adopts a packed DIB of dwSize bytes (copied); FALSE when it is not a usable DIB
-    BOOL SetPackedDib(const BYTE* pPacked, DWORD dwSize);
+    // adopts the BMP image of nSize bytes (a file's without its file header, or a CF_DIB
+    // block), bits at dwBitsAt (0 = after the colour table); FALSE, keeping the old DIB, when
+    // it is not a usable DIB
+    BOOL SetPackedDib(const BYTE* pImage, size_t nSize, DWORD dwBitsAt);
     DWORD PackedSize() const;
     void MakePalette();
 

@@ -46,35 +46,52 @@ BOOL ReadPixels(HBITMAP hBitmap, int nBitCount, CPixels& pixels)
     return nLines == pixels.cy;
 }
 
-BYTE* DirectBits24(HBITMAP hBitmap, int& cx, int& cy, int& nStride)
+namespace
+{
+// Whether the rows of a DIB section lie top-down in memory.  The header GetObject reports cannot
+// say on every system (some report a positive height for top-down sections), so a row that
+// differs from its mirror image is read back through GetDIBits, which counts rows from the
+// bottom everywhere, and compared with the memory.  A picture equal to its mirror image reads
+// the same either way.
+bool IsTopDown(HDC hdc, HBITMAP hBitmap, const DIBSECTION& ds, int nStride)
+{
+    if (ds.dsBmih.biHeight < 0)
+        return true;
+    const BYTE* pBits = (const BYTE*)ds.dsBm.bmBits;
+    const int cy = ds.dsBm.bmHeight;
+    const int cbRow = (ds.dsBm.bmWidth * ds.dsBmih.biBitCount + 7) / 8;
+    for (int y = 0; y < cy / 2; y++)
+    {
+        const BYTE* pRow = pBits + (size_t)y * nStride;
+        if (memcmp(pRow, pBits + (size_t)(cy - 1 - y) * nStride, cbRow) == 0)
+            continue;
+        BITMAPINFO bmi;
+        memset(&bmi, 0, sizeof(bmi));
+        InitHeader(bmi.bmiHeader, ds.dsBm.bmWidth, cy, ds.dsBmih.biBitCount);
+        std::vector<BYTE> row((size_t)nStride);
+        const int nLines = ::GetDIBits(hdc, hBitmap, (UINT)y, 1, &row[0], &bmi, DIB_RGB_COLORS);
+        // row y from the bottom is memory row y when the rows lie bottom-up
+        return nLines == 1 && memcmp(&row[0], pRow, cbRow) != 0;
+    }
+    return false;
+}
+}
+
+BYTE* DirectBits24(HDC hdc, HBITMAP hBitmap, int& cx, int& cy, int& nStride)
 {
     DIBSECTION ds;
     if (hBitmap == NULL || ::GetObjectA(hBitmap, sizeof(ds), &ds) != sizeof(ds))
         return NULL;
-    if (ds.dsBm.bmBits == NULL || ds.dsBmih.biBitCount != 24 || ds.dsBmih.biCompression != BI_RGB
-        || ds.dsBmih.biHeight <= 0)
+    if (ds.dsBm.bmBits == NULL || ds.dsBmih.biBitCount != 24 || ds.dsBmih.biCompression != BI_RGB)
         return NULL;
     ::GdiFlush();
     cx = ds.dsBm.bmWidth;
-    cy = ds.dsBm.bmHeight;
+    cy = ds.dsBm.bmHeight < 0 ? -ds.dsBm.bmHeight : ds.dsBm.bmHeight;
+    ds.dsBm.bmHeight = cy;
     nStride = RowBytes(cx, 24);
+    if (IsTopDown(hdc, hBitmap, ds, nStride))
+        return NULL;
     return (BYTE*)ds.dsBm.bmBits;
-}
-
-HBITMAP CreateScreenBitmap(const BYTE* pBits, int cx, int cy, int nBitCount)
-{
-    BITMAPINFO bmi;
-    memset(&bmi, 0, sizeof(bmi));
-    InitHeader(bmi.bmiHeader, cx, cy, nBitCount);
-    HDC hdc = ::GetDC(NULL);
-    HBITMAP hBitmap = ::CreateCompatibleBitmap(hdc, cx, cy);
-    if (hBitmap != NULL && ::SetDIBits(hdc, hBitmap, 0, cy, pBits, &bmi, DIB_RGB_COLORS) != cy)
-    {
-        ::DeleteObject(hBitmap);
-        hBitmap = NULL;
-    }
-    ::ReleaseDC(NULL, hdc);
-    return hBitmap;
 }
 
 CBitmapEx& ScratchBitmap()

@@ -18,6 +18,21 @@ namespace
 const int nWeightBits = 12;
 const unsigned nWeightOne = 1u << nWeightBits;
 
+// Rows of the result made between two hand-overs to the bitmap: what stays in a core's cache.
+const int nStripBytes = 128 * 1024;
+
+// A memory DC compatible with the screen, for the length of a call.
+struct CMemoryDCScope
+{
+    HDC m_hDC;
+    CMemoryDCScope() : m_hDC(::CreateCompatibleDC(NULL)) {}
+    ~CMemoryDCScope()
+    {
+        if (m_hDC != NULL)
+            ::DeleteDC(m_hDC);
+    }
+};
+
 // How the n destination pixels of one axis draw on its m source pixels.  Laid on a common scale
 // where a source pixel is n units long and a destination pixel m units, every destination pixel
 // takes each source pixel it overlaps with the weight overlap x 4096 / m (truncated).  Growing,
@@ -80,25 +95,27 @@ struct CAxisWeights
 class CResampler
 {
 public:
-    CResampler(const BYTE* pSrc, int nSrcStride, int cxSrc, int cySrc, BYTE* pDst, int nDstStride,
+    CResampler(const BYTE* pSrc, int nSrcStride, int cxSrc, int cySrc, int nDstStride,
         int cxDst, int cyDst, int nDstBytes)
         : m_pSrc(pSrc), m_nSrcStride(nSrcStride), m_cxSrc(cxSrc),
-          m_pDst(pDst), m_nDstStride(nDstStride), m_cxDst(cxDst), m_cyDst(cyDst),
-          m_nDstBytes(nDstBytes)
+          m_nDstStride(nDstStride), m_cxDst(cxDst), m_nDstBytes(nDstBytes)
     {
         m_x.Build(cxSrc, cxDst);
         m_y.Build(cySrc, cyDst);
     }
 
-    void Run()
+    // Destination rows yBegin to yEnd (bottom-up), row yBegin at pDst.
+    void Run(int yBegin, int yEnd, BYTE* pDst)
     {
         const size_t nValues = (size_t)m_cxSrc * 3;
-        std::vector<unsigned> column(nValues);
+        if (m_column.size() < nValues)
+            m_column.resize(nValues);
+        unsigned* pColumn = &m_column[0];
         const int nWindow = m_y.nWindow;
         const int nBatch = 16;
-        for (int y = 0; y < m_cyDst; y++)
+        for (int y = yBegin; y < yEnd; y++)
         {
-            BYTE* pOut = m_pDst + (size_t)y * m_nDstStride;
+            BYTE* pOut = pDst + (size_t)(y - yBegin) * m_nDstStride;
             const BYTE* pFirst = m_pSrc + (size_t)m_y.first[y] * m_nSrcStride;
             const unsigned* pW = &m_y.weights[(size_t)y * nWindow];
 
@@ -113,7 +130,7 @@ public:
                     continue;
                 if (nRows == nBatch)
                 {
-                    AddRows(apRows, aWeights, nRows, &column[0], nValues, nCounted > nBatch);
+                    AddRows(apRows, aWeights, nRows, pColumn, nValues, nCounted > nBatch);
                     nRows = 0;
                 }
                 apRows[nRows] = pFirst + (size_t)k * m_nSrcStride;
@@ -132,17 +149,17 @@ public:
                 memset(pOut, 0, (size_t)m_cxDst * m_nDstBytes);
                 continue;
             }
-            AddRows(apRows, aWeights, nRows, &column[0], nValues, nCounted > nBatch);
-            RowPass(&column[0], pOut);
+            AddRows(apRows, aWeights, nRows, pColumn, nValues, nCounted > nBatch);
+            RowPass(pColumn, pOut);
         }
     }
 
 private:
     const BYTE* m_pSrc;
     int m_nSrcStride, m_cxSrc;
-    BYTE* m_pDst;
-    int m_nDstStride, m_cxDst, m_cyDst, m_nDstBytes;
+    int m_nDstStride, m_cxDst, m_nDstBytes;
     CAxisWeights m_x, m_y;
+    std::vector<unsigned> m_column;     // a row of column sums
 
     // pCol = (bAdd ? pCol : 0) + the rows times their weights.  A weight (at most 4096) and a
     // byte both fit a short, and SSE2 multiplies shorts far faster than 32-bit integers.
@@ -253,12 +270,6 @@ private:
     }
 };
 
-void Resample(const BYTE* pSrc, int nSrcStride, int cxSrc, int cySrc, BYTE* pDst, int nDstStride,
-    int cxDst, int cyDst, int nDstBytes)
-{
-    CResampler resampler(pSrc, nSrcStride, cxSrc, cySrc, pDst, nDstStride, cxDst, cyDst, nDstBytes);
-    resampler.Run();
-}
 }
 
 HBITMAP ScaleBitmapEx(HBITMAP hSource, WORD nWidth, WORD nHeight)
@@ -266,10 +277,16 @@ HBITMAP ScaleBitmapEx(HBITMAP hSource, WORD nWidth, WORD nHeight)
     if (hSource == NULL || nWidth == 0 || nHeight == 0)
         return NULL;
 
-    // a 24-bit DIB section is read where it lies; anything else is converted first
+    // One memory DC serves every GDI call below: a DC of the screen is much dearer to get, and
+    // a memory DC reports the screen's format.
+    CMemoryDCScope dc;
+    if (dc.m_hDC == NULL)
+        return NULL;
+
+    // a 24-bit bottom-up DIB section is read where it lies; anything else is converted first
     DibUtil::CPixels converted;
     int cxSrc = 0, cySrc = 0, nSrcStride = 0;
-    const BYTE* pSrc = DibUtil::DirectBits24(hSource, cxSrc, cySrc, nSrcStride);
+    const BYTE* pSrc = DibUtil::DirectBits24(dc.m_hDC, hSource, cxSrc, cySrc, nSrcStride);
     if (pSrc == NULL)
     {
         if (!DibUtil::ReadPixels(hSource, 24, converted))
@@ -279,15 +296,12 @@ HBITMAP ScaleBitmapEx(HBITMAP hSource, WORD nWidth, WORD nHeight)
         cySrc = converted.cy;
         nSrcStride = converted.nStride;
     }
-
     const int cxDst = nWidth;
     const int cyDst = nHeight;
-    // the result is written with four bytes a pixel: the screen's own layout takes it unconverted
-    const int nDstStride = cxDst * 4;
-    std::vector<BYTE> dst((size_t)nDstStride * cyDst);
 
     // A pass either only shrinks or only grows: where one axis grows and the other shrinks, the
     // growing axis goes first when it is the height, the width first otherwise.
+    std::vector<BYTE> mid;
     const bool bShrinkX = cxDst < cxSrc, bGrowX = cxDst > cxSrc;
     const bool bShrinkY = cyDst < cySrc, bGrowY = cyDst > cySrc;
     if ((bShrinkX && bGrowY) || (bGrowX && bShrinkY))
@@ -295,14 +309,39 @@ HBITMAP ScaleBitmapEx(HBITMAP hSource, WORD nWidth, WORD nHeight)
         const int cxMid = bShrinkX ? cxSrc : cxDst;
         const int cyMid = bShrinkX ? cyDst : cySrc;
         const int nMidStride = DibUtil::RowBytes(cxMid, 24);
-        std::vector<BYTE> mid((size_t)nMidStride * cyMid);
-        Resample(pSrc, nSrcStride, cxSrc, cySrc, &mid[0], nMidStride, cxMid, cyMid, 3);
-        Resample(&mid[0], nMidStride, cxMid, cyMid, &dst[0], nDstStride, cxDst, cyDst, 4);
+        mid.resize((size_t)nMidStride * cyMid);
+        CResampler(pSrc, nSrcStride, cxSrc, cySrc, nMidStride, cxMid, cyMid, 3).Run(0, cyMid, &mid[0]);
+        pSrc = &mid[0];
+        cxSrc = cxMid;
+        cySrc = cyMid;
+        nSrcStride = nMidStride;
     }
-    else
-        Resample(pSrc, nSrcStride, cxSrc, cySrc, &dst[0], nDstStride, cxDst, cyDst, 4);
 
-    return DibUtil::CreateScreenBitmap(&dst[0], cxDst, cyDst, 32);
+    // The result is a device-dependent bitmap of the screen's format, made directly with that
+    // format: asking for one compatible with a DC of the screen costs far more on some systems.
+    // It is written with four bytes a pixel (the screen's own layout takes them unconverted), a
+    // strip of rows at a time, each handed over while it is still in the cache: a buffer of the
+    // whole picture would go out to memory and be read back.
+    const int nDstStride = cxDst * 4;
+    const int nStripRows = nDstStride < nStripBytes ? nStripBytes / nDstStride : 1;
+    std::vector<BYTE> strip((size_t)nDstStride * (nStripRows < cyDst ? nStripRows : cyDst));
+    BITMAPINFO bmi;
+    memset(&bmi, 0, sizeof(bmi));
+    DibUtil::InitHeader(bmi.bmiHeader, cxDst, cyDst, 32);
+    CResampler resampler(pSrc, nSrcStride, cxSrc, cySrc, nDstStride, cxDst, cyDst, 4);
+    HBITMAP hResult = ::CreateBitmap(cxDst, cyDst, ::GetDeviceCaps(dc.m_hDC, PLANES),
+        ::GetDeviceCaps(dc.m_hDC, BITSPIXEL), NULL);
+    for (int y = 0; y < cyDst && hResult != NULL; y += nStripRows)
+    {
+        const int nLines = cyDst - y < nStripRows ? cyDst - y : nStripRows;
+        resampler.Run(y, y + nLines, &strip[0]);
+        if (::SetDIBits(dc.m_hDC, hResult, y, nLines, &strip[0], &bmi, DIB_RGB_COLORS) != nLines)
+        {
+            ::DeleteObject(hResult);
+            hResult = NULL;
+        }
+    }
+    return hResult;
 }
 
 /////////////////////////////////////////////////////////////////////////////

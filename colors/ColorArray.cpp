@@ -52,7 +52,8 @@ END_MESSAGE_MAP()
 CColorArray::CColorArray()
     : m_bShowMenu(1), m_bSmallMenu(0), m_dCellHeight(0.0), m_dCellWidth(0.0), m_nColumns(0),
       m_nRows(0), m_bEnableSelection2(1), m_bButtonDown(0), m_nHotIndex(-1), m_nCurSel(-1),
-      m_nCurSel2(-1), m_nLastChanged(0), m_dwSortFlags(COLORSORT_SATURATION)
+      m_nCurSel2(-1), m_nLastChanged(0), m_dwSortFlags(COLORSORT_SATURATION),
+      m_dwOrderFlags(COLORSORT_SATURATION), m_nOrderedCount(0)
 {
     CUILResourceScope resources;
     m_MenuImages.Create(IDB_COLORMAP_MENUCELL, 16, 3, RGB(255, 0, 255));
@@ -122,24 +123,55 @@ int CColorArray::AddItem(unsigned long c, const char* lpszName)
         strName = szName;
     }
 
+    const BOOL bOrdered = IsOrdered();
+    const int nIndex = FindInsertIndex(c, bOrdered);
+    m_Names.InsertAt(nIndex, strName);
+    m_Colors.InsertAt(nIndex, c);
+    m_dwOrderFlags = m_dwSortFlags;
+    m_nOrderedCount = bOrdered ? m_Colors.GetSize() : -1;
+    return nIndex;
+}
+
+// The first index whose colour the new one goes before (CompareColors > 0), the count when there
+// is none.  CompareColors orders by a key, so in a list that AddItem built under the same flags
+// "goes before colour i" is false up to some index and true from there on: a binary search
+// finds that index, which is where the walk from the start would stop.  Equal colours answer
+// false, so a new one lands after all its equals.
+int CColorArray::FindInsertIndex(unsigned long c, BOOL bOrdered) const
+{
     const int nCount = (int)m_Colors.GetSize();
-    for (int i = 0; i < nCount; i++)
+    if (!bOrdered)
     {
-        if (CompareColors(c, m_Colors[i], m_dwSortFlags) > 0)
+        for (int i = 0; i < nCount; i++)
         {
-            m_Names.InsertAt(i, strName);
-            m_Colors.InsertAt(i, c);
-            return i;
+            if (CompareColors(c, m_Colors[i], m_dwSortFlags) > 0)
+                return i;
         }
+        return nCount;
     }
-    m_Names.Add(strName);
-    return (int)m_Colors.Add(c);
+    int nLow = 0, nHigh = nCount;
+    while (nLow < nHigh)
+    {
+        const int nMiddle = nLow + (nHigh - nLow) / 2;
+        if (CompareColors(c, m_Colors[nMiddle], m_dwSortFlags) > 0)
+            nHigh = nMiddle;
+        else
+            nLow = nMiddle + 1;
+    }
+    return nLow;
+}
+
+BOOL CColorArray::IsOrdered() const
+{
+    return m_Colors.GetSize() == 0 || (m_nOrderedCount == m_Colors.GetSize() && m_dwOrderFlags == m_dwSortFlags);
 }
 
 void CColorArray::ResetContent()
 {
     m_Names.RemoveAll();
     m_Colors.RemoveAll();
+    m_dwOrderFlags = m_dwSortFlags;
+    m_nOrderedCount = 0;
     m_nCurSel = -1;
     m_nCurSel2 = -1;
 }
@@ -153,9 +185,9 @@ CString CColorArray::GetName(int nIndex)
 {
     if (nIndex >= 0 && nIndex < m_Names.GetSize())
         return m_Names[nIndex];
-    // straight from the library's module: the number lies in the framework's own string range
+    CUILResourceScope resources;
     CString strMenu;
-    strMenu.LoadString(g_hUILResource, IDS_COLORMAP_MENU);
+    strMenu.LoadString(IDS_COLORMAP_MENU);
     return strMenu;
 }
 
@@ -163,7 +195,7 @@ unsigned long CColorArray::GetColor(int nIndex)
 {
     if (nIndex >= 0 && nIndex < m_Colors.GetSize())
         return m_Colors[nIndex];
-    return ::GetSysColor(COLOR_BTNFACE);
+    return ::GetSysColor(COLOR_BTNFACE);   // a value, not paint: the system's own
 }
 
 int CColorArray::GetColorIndex(unsigned long c)
@@ -440,7 +472,7 @@ void CColorArray::DrawItem(CDC* pDC, int nIndex)
     GetItemRect(nIndex, rc);
     if (rc.IsRectEmpty())
         return;
-    const COLORREF clrFace = ::GetSysColor(COLOR_BTNFACE);
+    const COLORREF clrFace = GetControlSysColor(COLOR_BTNFACE);
     pDC->FillSolidRect(&rc, clrFace);
 
     const BOOL bSelected = nIndex == m_nCurSel || nIndex == m_nCurSel2;
@@ -448,13 +480,13 @@ void CColorArray::DrawItem(CDC* pDC, int nIndex)
     CRect r = rc;
     if (bSelected || bHot)
     {
-        CBrush brush(::GetSysColor(COLOR_HIGHLIGHT));
+        CBrush brush(GetControlSysColor(COLOR_HIGHLIGHT));
         pDC->FrameRect(&r, &brush);
     }
     r.DeflateRect(1, 1);
     if ((bSelected || (bHot && m_bButtonDown)) && !r.IsRectEmpty())
     {
-        CBrush brush(::GetSysColor(COLOR_WINDOW));
+        CBrush brush(GetControlSysColor(COLOR_WINDOW));
         pDC->FrameRect(&r, &brush);
     }
     r.DeflateRect(1, 1);
@@ -467,7 +499,7 @@ void CColorArray::DrawItem(CDC* pDC, int nIndex)
         return;
     }
     const unsigned long c = m_Colors[nIndex];
-    CBrush border(::GetSysColor(COLOR_BTNSHADOW));
+    CBrush border(GetControlSysColor(COLOR_BTNSHADOW));
     pDC->FrameRect(&r, &border);
     r.DeflateRect(1, 1);
     if (r.IsRectEmpty())
@@ -490,7 +522,7 @@ void CColorArray::OnPaint()
     GetClientRect(&rcClient);
     if (rcClient.IsRectEmpty())
         return;
-    COffscreenDC dcMem(dc, rcClient, ::GetSysColor(COLOR_BTNFACE));
+    COffscreenDC dcMem(dc, rcClient, GetControlSysColor(COLOR_BTNFACE));
     const CRect rcUpdate = dcMem.GetUpdateRect();
     const int nCount = GetItemCount();
     for (int i = 0; i < nCount; i++)

@@ -85,6 +85,15 @@ protected:
     void Resort();
     BOOL OnButtonDown(CPoint point, BOOL bSecond);
     void OnButtonUp(CPoint point, BOOL bSecond);
+    BOOL IsOrdered() const;
+    int FindInsertIndex(unsigned long c, BOOL bOrdered) const;
+
+    // What AddItem knows of the order: the colours were all placed by it under these flags, as
+    // many as there were then.  The arrays and the flags are public, so a host may change them
+    // behind its back; a changed count or flag set sends it back to walking the list (count -1)
+    // until the list is emptied.
+    unsigned long m_dwOrderFlags;
+    INT_PTR m_nOrderedCount;
 
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);

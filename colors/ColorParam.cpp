@@ -47,9 +47,9 @@ CString LabelForm(const CString& strName, int nForm)
 
 CString LoadChannelName(int nIndex)
 {
-    // loaded from the library's own module: the numbers lie in the framework's string range
+    CUILResourceScope resources;
     CString str;
-    str.LoadString(g_hUILResource, s_nNameIDs[nIndex]);
+    str.LoadString(s_nNameIDs[nIndex]);
     return str;
 }
 }
@@ -495,14 +495,14 @@ void CColorParam::OnPaint()
     if (rcClient.IsRectEmpty())
         return;
 
-    COffscreenDC dcMem(dc, rcClient, ::GetSysColor(COLOR_BTNFACE));
+    COffscreenDC dcMem(dc, rcClient, GetControlSysColor(COLOR_BTNFACE));
     CRect rcStrip;
     GetBitmapRect(rcStrip);
     if (m_wType & COLORPARAM_LABEL)
     {
         CFont* pOldFont = dcMem.SelectObject(GetLabelFont());
         dcMem.SetBkMode(TRANSPARENT);
-        dcMem.SetTextColor(::GetSysColor(IsWindowEnabled() ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+        dcMem.SetTextColor(GetControlSysColor(IsWindowEnabled() ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
         CRect rcLabel(rcClient.left, rcClient.top, rcClient.left + GetTextWidth(), rcClient.bottom);
         dcMem.DrawText(GetLabel(m_nTextForm), &rcLabel, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
         dcMem.SelectObject(pOldFont);
@@ -512,7 +512,7 @@ void CColorParam::OnPaint()
     {
         CRect rcFrame = rcStrip;
         rcFrame.InflateRect(1, 1);
-        CBrush brShadow(::GetSysColor(COLOR_BTNSHADOW));
+        CBrush brShadow(GetControlSysColor(COLOR_BTNSHADOW));
         dcMem.FrameRect(&rcFrame, &brShadow);
         if (m_Gradient.GetSafeHandle() != NULL)
         {
@@ -529,8 +529,8 @@ void CColorParam::OnPaint()
             // an open box, so the colour under the mark stays visible
             CRect rcMark;
             GetMarkRect(rcMark);
-            CBrush brDark(::GetSysColor(COLOR_BTNTEXT));
-            CBrush brLight(::GetSysColor(COLOR_WINDOW));
+            CBrush brDark(GetControlSysColor(COLOR_BTNTEXT));
+            CBrush brLight(GetControlSysColor(COLOR_WINDOW));
             dcMem.FrameRect(&rcMark, &brDark);
             rcMark.DeflateRect(1, 1);
             dcMem.FrameRect(&rcMark, &brLight);

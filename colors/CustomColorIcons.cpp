@@ -1,5 +1,6 @@
 // CustomColorIcons.cpp - DrawColorIcon and CCustomColorIcons.
 #include "CustomColorIcons.h"
+#include "frame/UILFrame.h"
 
 CCustomColorIcons g_CustomColorIcons;
 
@@ -65,7 +66,7 @@ void CCustomColorIcons::Draw(unsigned long c, HDC hDC, const RECT* lpRect)
     }
 
     // an unknown special colour: a white box crossed out
-    const COLORREF clrShadow = ::GetSysColor(COLOR_BTNSHADOW);
+    const COLORREF clrShadow = GetControlSysColor(COLOR_BTNSHADOW);
     CDC* pDC = CDC::FromHandle(hDC);
     pDC->FillSolidRect(lpRect, RGB(255, 255, 255));
     CPen pen(PS_SOLID, 1, clrShadow);

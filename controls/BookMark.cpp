@@ -1,7 +1,7 @@
 // BookMark.cpp - CBookMark, the tab strip: tabs, layout and scrolling, selection, the tab menu
 // and the window picker.
 #include "BookMark.h"
-#include "frame/UILFrame.h"
+#include "frame/UILFrameImpl.h"
 #include "res/resource.h"
 #include <afxtempl.h>
 #include <algorithm>
@@ -16,7 +16,6 @@ const int nHiddenEdge = 2;
 const int nMaxMenuText = 64;
 const int nMaxTipText = 80;
 // a window's paint messages are all handled in fewer rounds than this
-const int nMaxPaintRounds = 200;
 
 // The tab menu and the host's extended menu: one pair for the module, rebuilt for every menu.
 CMenu s_menuTabs;
@@ -34,10 +33,6 @@ void HideWindow(CWnd& wnd)
         wnd.SetWindowPos(NULL, 0, 0, 0, 0, nHideFlags | SWP_NOZORDER);
 }
 
-COLORREF StripColor(int nIndex)
-{
-    return GetMainWndSysColor(nIndex, UIL_COLORCONTEXT_CONTROL);
-}
 }
 
 IMPLEMENT_DYNAMIC(CBookMark, CWnd)
@@ -344,7 +339,8 @@ void CBookMark::LayoutVertical(UINT nFlags)
     const BOOL bFit = (m_dwBMStyle & BMS_FIT) != 0;
 
     int y = nTabsIndent;
-    int nMax = (cy - nTabsIndent) / m_nCount - 1;
+    // with the scroll buttons below, their room is kept whether they show or not (fit mode)
+    int nMax = (cy - (bScrollBelow ? nTabsIndentScroll : nTabsIndent)) / m_nCount - 1;
     if (bFit)
         HideScrollButtons();
     else if (m_btnBack.m_hWnd != NULL && m_btnForward.m_hWnd != NULL)
@@ -473,17 +469,17 @@ void CBookMark::OnPaint()
     CPaintDC dc(this);
     CRect rect;
     GetClientRect(&rect);
-    dc.FillSolidRect(&rect, StripColor(COLOR_BTNFACE));
+    dc.FillSolidRect(&rect, GetControlSysColor(COLOR_BTNFACE));
     switch (m_dwBMStyle & BMS_VERTMASK)
     {
     case 0:
-        dc.FillSolidRect(rect.left, rect.top, rect.Width(), 1, StripColor(COLOR_3DDKSHADOW));
+        dc.FillSolidRect(rect.left, rect.top, rect.Width(), 1, GetControlSysColor(COLOR_3DDKSHADOW));
         break;
     case BMS_VERT_RIGHT:
-        dc.FillSolidRect(rect.left, rect.top, 1, rect.Height(), StripColor(COLOR_3DDKSHADOW));
+        dc.FillSolidRect(rect.left, rect.top, 1, rect.Height(), GetControlSysColor(COLOR_3DDKSHADOW));
         break;
     default:
-        dc.FillSolidRect(rect.right - 1, rect.top, 1, rect.Height(), StripColor(COLOR_BTNHIGHLIGHT));
+        dc.FillSolidRect(rect.right - 1, rect.top, 1, rect.Height(), GetControlSysColor(COLOR_BTNHIGHLIGHT));
         break;
     }
 }
@@ -630,24 +626,12 @@ int CBookMark::DoTabChoices(CPoint ptScreen)
     }
 
     // a host that says nothing about the menu gets the prompt in its message bar
-    CWnd* pBar = NULL;
-    CString strOldText;
+    CMessageBarPrompt prompt;
     if (lFilled == 0 && pMain != NULL && pMain->IsFrameWnd())
-    {
-        pBar = ((CFrameWnd*)pMain)->GetMessageBar();
-        if (pBar != NULL)
-        {
-            pBar->GetWindowText(strOldText);
-            CString strPrompt;
-            strPrompt.LoadString(g_hUILResource, IDS_BOOKMARK_CHOOSETAB);
-            pBar->SetWindowText(strPrompt);
-        }
-    }
-    const HWND hBar = pBar != NULL ? pBar->m_hWnd : NULL;
+        prompt.Show((CFrameWnd*)pMain, IDS_BOOKMARK_CHOOSETAB);
     const UINT nChosen = (UINT)s_menuTabs.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
         ptScreen.x, ptScreen.y, this);
-    if (hBar != NULL && ::IsWindow(hBar))
-        ::SetWindowTextA(hBar, strOldText);
+    prompt.Restore();
     if (nChosen != 0 && m_hWnd != NULL)
         PostMessage(WM_COMMAND, (WPARAM)nChosen, 0);
     return 1;
@@ -676,21 +660,15 @@ void CBookMark::OnLButtonUp(UINT, CPoint)
 CWnd* CBookMark::PickWindow()
 {
     // the screen is locked while the user picks: what is on it must be painted first
-    MSG msg;
-    for (int i = 0; i < nMaxPaintRounds && ::PeekMessageA(&msg, NULL, WM_PAINT, WM_PAINT, PM_NOREMOVE); i++)
-    {
-        if (!::GetMessageA(&msg, NULL, WM_PAINT, WM_PAINT))
-            break;
-        ::DispatchMessageA(&msg);
-    }
-    const HWND hDesktop = ::GetDesktopWindow();
-    const BOOL bLocked = ::LockWindowUpdate(hDesktop);
-    HDC hDC = ::GetDCEx(hDesktop, NULL, bLocked ? DCX_WINDOW | DCX_CACHE | DCX_LOCKWINDOWUPDATE : DCX_WINDOW | DCX_CACHE);
+    DispatchPendingPaint();
+    int bLocked = 0;
+    HDC hDC = LockDesktopDC(bLocked);
     ::ReleaseCapture();
     SetCapture();
     HCURSOR hOldCursor = ::SetCursor(::LoadCursorA(NULL, IDC_CROSS));
 
     HWND hPicked = NULL;
+    MSG msg;
     while (::GetCapture() == m_hWnd)
     {
         if (!::GetMessageA(&msg, NULL, 0, 0))
@@ -715,10 +693,7 @@ CWnd* CBookMark::PickWindow()
     if (::GetCapture() == m_hWnd)
         ::ReleaseCapture();
     ::SetCursor(hOldCursor);
-    if (bLocked)
-        ::LockWindowUpdate(NULL);
-    if (hDC != NULL)
-        ::ReleaseDC(hDesktop, hDC);
+    UnlockDesktopDC(hDC, bLocked);
     return hPicked != NULL ? CWnd::FromHandle(hPicked) : NULL;
 }
 

@@ -20,10 +20,6 @@ const int nIndicatorInset = 4;
 // and the tab seems to hang from the edge.
 const int nHiddenEdge = 2;
 
-COLORREF TabColor(int nIndex)
-{
-    return GetMainWndSysColor(nIndex, UIL_COLORCONTEXT_CONTROL);
-}
 
 // A right press on any of the strip's buttons opens the strip's tab menu.
 void OpenStripMenu(CWnd* pButton, CPoint point)
@@ -193,13 +189,13 @@ void CBookMarkButton::TabPoints(const CRect& rect, BOOL bSelected, POINT* pPoint
 
 void CBookMarkButton::DrawTab(CDC& dc, const CRect& rect, BOOL bSelected)
 {
-    const COLORREF clrFace = TabColor(COLOR_BTNFACE);
-    const COLORREF clrText = TabColor(COLOR_BTNTEXT);
-    const COLORREF clrShadow = TabColor(COLOR_BTNSHADOW);
+    const COLORREF clrFace = GetControlSysColor(COLOR_BTNFACE);
+    const COLORREF clrText = GetControlSysColor(COLOR_BTNTEXT);
+    const COLORREF clrShadow = GetControlSysColor(COLOR_BTNSHADOW);
     dc.FillSolidRect(&rect, clrFace);
 
-    CFrameColors colors(clrFace, TabColor(COLOR_3DLIGHT), TabColor(COLOR_BTNHIGHLIGHT), clrShadow,
-        TabColor(COLOR_3DDKSHADOW));
+    CFrameColors colors(clrFace, GetControlSysColor(COLOR_3DLIGHT), GetControlSysColor(COLOR_BTNHIGHLIGHT), clrShadow,
+        GetControlSysColor(COLOR_3DDKSHADOW));
     POINT pts[7];
     TabPoints(rect, bSelected, pts);
     Draw3DFrame(dc, pts, 7, bSelected ? 0 : FRAME3D_DARKFACE | FRAME3D_NOOUTERDARK | FRAME3D_SOFT, &colors);
@@ -211,7 +207,7 @@ void CBookMarkButton::DrawTab(CDC& dc, const CRect& rect, BOOL bSelected)
     {
         // the strip's edge goes on under an unselected tab; the selected one stands open to the
         // window it shows
-        const COLORREF clrEdge = TabColor((m_nBMStyle & BMS_VERTMASK) == BMS_VERT_LEFT ? COLOR_BTNHIGHLIGHT : COLOR_3DDKSHADOW);
+        const COLORREF clrEdge = GetControlSysColor((m_nBMStyle & BMS_VERTMASK) == BMS_VERT_LEFT ? COLOR_BTNHIGHLIGHT : COLOR_3DDKSHADOW);
         CRect rectEdge(Turn(0, nHiddenEdge, rect), Turn(nLength - 1, nHiddenEdge, rect));
         rectEdge.NormalizeRect();
         rectEdge.right++;
@@ -388,7 +384,7 @@ void CScrollButton::LoadArrow()
     HIMAGELIST hList;
     {
         CUILResourceScope scope;
-        hList = ::ImageList_LoadImageA(g_hUILResource, MAKEINTRESOURCEA(IDB_BOOKMARK_ARROWS), nArrowSize, 0,
+        hList = ::ImageList_LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDB_BOOKMARK_ARROWS), nArrowSize, 0,
             RGB(192, 192, 192), IMAGE_BITMAP, LR_CREATEDIBSECTION);
     }
     if (hList == NULL)

@@ -82,7 +82,7 @@ extern AFX_EXT_DATA CMouseActionInfo g_MouseAction;
 AFX_EXT_API UINT GetMouseStateFlags();
 
 // Flat-button hover state
-#define UIL_FLATSTATE_HOT     0x0002    // the cursor is over the window
+#define UIL_FLATSTATE_HOT     0x0001    // the cursor is over the window
 #define UIL_FLATSTATE_TIMER   10        // the window's timer that takes the highlight off again
 
 // Sets or clears UIL_FLATSTATE_HOT in nState by whether the point (pWnd's client coordinates;

@@ -1,13 +1,12 @@
 // WinDrag.cpp - CWinDrag, the modal drag loop with its inverted outline.
 #include "WinDrag.h"
-#include "frame/UILFrame.h"
+#include "frame/UILFrameImpl.h"
 #include <algorithm>
 
 namespace
 {
 // A pending paint message of a window that never validates itself would keep the loop that
 // flushes them going for ever; this many rounds settle any sane screen.
-const int nMaxPaintRounds = 200;
 
 CPoint ScreenPointOf(const MSG& msg)
 {
@@ -33,7 +32,7 @@ CWinDrag::CWinDrag()
     : m_pDragWnd(NULL), m_rectWnd(0, 0, 0, 0), m_pDropClass(NULL), m_ptStart(0, 0), m_ptLast(0, 0),
       m_rectDrag(0, 0, 0, 0), m_nDrawn(0), m_nMode(modeNone), m_bVert(0), m_ptLimits(0, 0),
       m_pDropWnd(NULL), m_pfnCallback(NULL), m_dwUser1(0), m_dwUser2(0), m_nPromptID(0),
-      m_pPromptFrame(NULL), m_bPromptSaved(0), m_pDC(NULL), m_bLocked(0), m_nResult(0)
+      m_pPromptFrame(NULL), m_pDC(NULL), m_bLocked(0), m_nResult(0)
 {
 }
 
@@ -74,14 +73,13 @@ CWnd* CWinDrag::Drag(CWnd* pWnd, CRuntimeClass* pDropClass, CPoint ptStart)
     pWnd->GetWindowRect(&m_rectWnd);
     m_rectDrag = m_rectWnd;
 
-    SaveOldPrompt();
-    if (m_nPromptID != 0)
-        SendPrompt(m_nPromptID);
+    CMessageBarPrompt prompt;
+    prompt.Show(m_pPromptFrame, m_nPromptID);
     CallBack(WINDRAG_START);
     InitLoop();
     Move(ptStart);
     m_nResult = Track();
-    RestoreOldPrompt();
+    prompt.Restore();
     return m_nResult ? GetDropWindow(pDropClass, m_ptLast) : NULL;
 }
 
@@ -118,21 +116,12 @@ void CWinDrag::DragRightSide(CWnd* pWnd, CPoint ptStart)
 void CWinDrag::InitLoop()
 {
     // what is on the screen now must be painted before the outline is inverted over it
-    MSG msg;
-    for (int i = 0; i < nMaxPaintRounds && ::PeekMessageA(&msg, NULL, WM_PAINT, WM_PAINT, PM_NOREMOVE); i++)
-    {
-        if (!::GetMessageA(&msg, NULL, WM_PAINT, WM_PAINT))
-            return;
-        ::DispatchMessageA(&msg);
-    }
+    DispatchPendingPaint();
 
     // a window that moves itself must go on painting, and needs no outline
     if (m_nMode == modeHV)
         return;
-    HWND hDesktop = ::GetDesktopWindow();
-    m_bLocked = ::LockWindowUpdate(hDesktop) ? 1 : 0;
-    HDC hDC = ::GetDCEx(hDesktop, NULL,
-        m_bLocked ? DCX_WINDOW | DCX_CACHE | DCX_LOCKWINDOWUPDATE : DCX_WINDOW | DCX_CACHE);
+    HDC hDC = LockDesktopDC(m_bLocked);
     if (hDC != NULL)
     {
         m_pDC = new CDC;
@@ -250,17 +239,10 @@ void CWinDrag::ReleaseLoop()
 {
     if (m_pDragWnd != NULL && ::GetCapture() == m_pDragWnd->m_hWnd)
         ::ReleaseCapture();
-    if (m_pDC != NULL)
-    {
-        ::ReleaseDC(::GetDesktopWindow(), m_pDC->Detach());
-        delete m_pDC;
-        m_pDC = NULL;
-    }
-    if (m_bLocked)
-    {
-        ::LockWindowUpdate(NULL);
-        m_bLocked = 0;
-    }
+    UnlockDesktopDC(m_pDC != NULL ? m_pDC->Detach() : NULL, m_bLocked);
+    delete m_pDC;
+    m_pDC = NULL;
+    m_bLocked = 0;
 }
 
 CWnd* CWinDrag::GetDropWindow(CRuntimeClass* pDropClass, CPoint pt)
@@ -423,34 +405,4 @@ void CWinDrag::SetStartDragPrompt(CFrameWnd* pFrame, UINT nID)
 {
     m_pPromptFrame = pFrame;
     m_nPromptID = nID;
-}
-
-void CWinDrag::SaveOldPrompt()
-{
-    m_bPromptSaved = 0;
-    if (m_pPromptFrame == NULL || !::IsWindow(m_pPromptFrame->m_hWnd))
-        return;
-    CWnd* pBar = m_pPromptFrame->GetMessageBar();
-    if (pBar == NULL)
-        return;
-    pBar->GetWindowText(m_strOldPrompt);
-    m_bPromptSaved = 1;
-}
-
-void CWinDrag::SendPrompt(UINT nID)
-{
-    if (m_pPromptFrame == NULL || !::IsWindow(m_pPromptFrame->m_hWnd))
-        return;
-    CString strPrompt;
-    strPrompt.LoadString(g_hUILResource, nID);
-    m_pPromptFrame->SetMessageText(strPrompt);
-}
-
-void CWinDrag::RestoreOldPrompt()
-{
-    if (!m_bPromptSaved)
-        return;
-    m_bPromptSaved = 0;
-    if (m_pPromptFrame != NULL && ::IsWindow(m_pPromptFrame->m_hWnd))
-        m_pPromptFrame->SetMessageText(m_strOldPrompt);
 }

@@ -72,9 +72,6 @@ public:
     void DrawFocusFrameEx(CWnd* pWnd, CRect* pRect);
     // Inverts a halftone band nBorder pixels wide inside the polygon (screen coordinates).
     void DrawDragPolygon(CDC* pDC, const POINT* pPoints, int nCount, int nBorder = 3);
-    void SaveOldPrompt();
-    void SendPrompt(UINT nID);
-    void RestoreOldPrompt();
 
     // pfn is called with WINDRAG_START before the loop and WINDRAG_MOVE after every move.
     void SetDragCallback(WINDRAGPROC pfn, DWORD_PTR dwUser1 = 0, DWORD_PTR dwUser2 = 0);
@@ -107,8 +104,6 @@ public:
     DWORD_PTR m_dwUser2;
     UINT m_nPromptID;
     CFrameWnd* m_pPromptFrame;
-    CString m_strOldPrompt;
-    int m_bPromptSaved;
     CDC* m_pDC;                     // the screen while the loop runs
     int m_bLocked;                  // the desktop is locked for updates
     int m_nResult;

@@ -86,19 +86,15 @@ bool GetStreamHeaderName(const CString& strLine, CString& strName)
     return true;
 }
 
-// Whether a cached index may be used for the section in this array: the line must still be that
-// section's header, by the rule of the scan or by the rule of the stream read that made the map.
-// Inserting lines, editing the array directly, or handing in a different array with a section
-// of the same name all leave indices behind that this check turns away.
+// Whether a cached index may be used for the section in this array: the line there must be the
+// section's header by the rule of the scan, "[" + section + "]" once trimmed, and nothing looser.
+// A stream read maps "[[S]]" or "[S" to S as well, and inserted lines, direct edits, or another
+// array made at the same address leave indices behind; all of these are turned away here, and
+// the scan decides.
 bool IsCachedHeaderOf(const CStringArray* pArray, int nIndex, LPCSTR lpszSection)
 {
-    if (nIndex < 0 || nIndex >= (int)pArray->GetSize())
-        return false;
-    const CString& strLine = pArray->GetAt(nIndex);
-    if (IsHeaderLineOf(strLine, lpszSection, (int)strlen(lpszSection)))
-        return true;
-    CString strName;
-    return GetStreamHeaderName(strLine, strName) && strcmp(strName, lpszSection) == 0;
+    return nIndex >= 0 && nIndex < (int)pArray->GetSize() &&
+        IsHeaderLineOf(pArray->GetAt(nIndex), lpszSection, (int)strlen(lpszSection));
 }
 
 CMapSectionToIndex* GetSectionMap(const CStringArray* pArray)
@@ -153,14 +149,19 @@ int FindKeyLine(LPCSTR lpszSection, LPCSTR lpszKey, CStringArray* pArray, int bC
     if (nStart < 0)
         return -1;
     int nSize = (int)pArray->GetSize();
-    int nEnd = StringArrayGetNextSectionIndex(pArray, nStart);
-    if (nEnd < 0)
-        nEnd = nSize;
+    int nEnd = nSize;
 
+    // one pass over the section, which ends at the key or at the next header
     int nKeyLength = (int)strlen(lpszKey);
-    for (int i = nStart; i < nEnd; i++)
+    for (int i = nStart; i < nSize; i++)
     {
-        if (IsKeyLineOf(pArray->GetAt(i), lpszKey, nKeyLength, nValue))
+        const CString& strLine = pArray->GetAt(i);
+        if (i > nStart && IsHeaderLine(strLine))
+        {
+            nEnd = i;
+            break;
+        }
+        if (IsKeyLineOf(strLine, lpszKey, nKeyLength, nValue))
             return i;
     }
     if (!bCreate)
@@ -682,13 +683,10 @@ void RestoreSpace(CString& strText, char ch)
 
 int FillTokenArray(LPCSTR lpszText, CStringArray* pArray, LPCSTR lpszDelimiters)
 {
-    if (pArray == NULL)
+    // nothing to split by is a failure like the rest: the caller's array stays as it was
+    if (pArray == NULL || lpszText == NULL || lpszDelimiters == NULL)
         return 0;
     pArray->RemoveAll();
-    if (lpszText == NULL)
-        return 0;
-    if (lpszDelimiters == NULL)
-        lpszDelimiters = "";
     // strtok would do, but keeps its place in module-wide state; spans need none.
     for (LPCSTR lpsz = lpszText;;)
     {

@@ -113,6 +113,6 @@ AFX_EXT_API void ReplaceSpace(CString& strText, char ch);
 AFX_EXT_API void RestoreSpace(LPSTR lpszText, char ch);
 AFX_EXT_API void RestoreSpace(CString& strText, char ch);
 // Empties pArray and adds the tokens of lpszText split at any of lpszDelimiters (runs of
-// delimiters count as one; empty tokens are never added).  The number of tokens; 0 if pArray is
-// NULL.
+// delimiters count as one; empty tokens are never added).  The number of tokens; 0, with pArray
+// left as it was, if any argument is NULL.
 AFX_EXT_API int FillTokenArray(LPCSTR lpszText, CStringArray* pArray, LPCSTR lpszDelimiters);

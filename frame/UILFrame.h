@@ -14,8 +14,10 @@
 extern AFX_EXT_DATA HINSTANCE g_hUILResource;
 
 // Makes g_hUILResource the framework's current resource handle for its lifetime and restores
-// the handle that was current before.  Every resource load of the library happens inside one,
-// so a host's resources with the same numbers never stand in for the library's.
+// the handle that was current before.  Every load of the library's own resources happens inside
+// one and takes the handle from the framework (a framework loader, or AfxGetResourceHandle for
+// a Windows function), never g_hUILResource by hand: there is one way to reach them, and a
+// host's resources with the same numbers never stand in for the library's.
 class CUILResourceScope
 {
 public:
@@ -98,6 +100,12 @@ inline COLORREF GetAppSysColor(CWnd* pWnd, int nIndex, UINT nContext)
 inline COLORREF GetMainWndSysColor(int nIndex, UINT nContext)
 {
     return GetAppSysColor(AfxGetMainWnd(), nIndex, nContext);
+}
+
+// The colour a control of the library paints with: the host's main window is asked first.
+inline COLORREF GetControlSysColor(int nIndex)
+{
+    return GetMainWndSysColor(nIndex, UIL_COLORCONTEXT_CONTROL);
 }
 
 /////////////////////////////////////////////////////////////////////////////

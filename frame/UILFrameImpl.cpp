@@ -113,3 +113,65 @@ int ConstrainRectToRects(CRect& rect, const CRect* pRects, int nRects)
     rect.OffsetRect(dxBest, dyBest);
     return 1;
 }
+
+/////////////////////////////////////////////////////////////////////////////
+// Modal loops that draw on the screen
+
+void DispatchPendingPaint()
+{
+    const int nMaxRounds = 200;
+    MSG msg;
+    for (int i = 0; i < nMaxRounds && ::PeekMessageA(&msg, NULL, WM_PAINT, WM_PAINT, PM_NOREMOVE); i++)
+    {
+        if (!::GetMessageA(&msg, NULL, WM_PAINT, WM_PAINT))
+        {
+            // a quit message was taken on the way: it belongs to the thread's own loop
+            ::PostQuitMessage((int)msg.wParam);
+            return;
+        }
+        ::DispatchMessageA(&msg);
+    }
+}
+
+HDC LockDesktopDC(int& bLocked)
+{
+    const HWND hDesktop = ::GetDesktopWindow();
+    bLocked = ::LockWindowUpdate(hDesktop) ? 1 : 0;
+    return ::GetDCEx(hDesktop, NULL,
+        bLocked ? DCX_WINDOW | DCX_CACHE | DCX_LOCKWINDOWUPDATE : DCX_WINDOW | DCX_CACHE);
+}
+
+void UnlockDesktopDC(HDC hDC, int bLocked)
+{
+    if (hDC != NULL)
+        ::ReleaseDC(::GetDesktopWindow(), hDC);
+    if (bLocked)
+        ::LockWindowUpdate(NULL);
+}
+
+BOOL CMessageBarPrompt::Show(CFrameWnd* pFrame, UINT nID)
+{
+    Restore();
+    if (pFrame == NULL || !::IsWindow(pFrame->m_hWnd))
+        return FALSE;
+    CWnd* pBar = pFrame->GetMessageBar();
+    if (pBar == NULL)
+        return FALSE;
+    m_hBar = pBar->m_hWnd;
+    pBar->GetWindowText(m_strOld);
+    if (nID != 0)
+    {
+        CUILResourceScope resources;
+        CString strPrompt;
+        strPrompt.LoadString(nID);
+        pBar->SetWindowText(strPrompt);
+    }
+    return TRUE;
+}
+
+void CMessageBarPrompt::Restore()
+{
+    if (m_hBar != NULL && ::IsWindow(m_hBar))
+        ::SetWindowTextA(m_hBar, m_strOld);
+    m_hBar = NULL;
+}

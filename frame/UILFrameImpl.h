@@ -62,3 +62,40 @@ const char* GetLanguageSuffix(int bBackslash, HMODULE hModule)
 // where it lies outside is weighed by its smaller component; the rectangle moves by the
 // lightest offset, the earlier rectangle winning ties (1).
 int ConstrainRectToRects(CRect& rect, const CRect* pRects, int nRects);
+
+/////////////////////////////////////////////////////////////////////////////
+// Modal loops that draw on the screen
+//
+// A drag outline or a window picker draws over every window.  What is waiting to be painted is
+// painted first, then the desktop is locked for update, so that no window paints over the
+// drawing while the loop runs.
+
+// Dispatches the thread's pending WM_PAINT messages (a bounded number: a window that never
+// validates must not hold the loop up).
+void DispatchPendingPaint();
+// A window DC of the desktop for the loop; the desktop is locked for update when the lock can
+// be had (bLocked), and the DC is then one that may draw through the lock.  NULL when there is
+// no DC.  UnlockDesktopDC gives both back.
+HDC LockDesktopDC(int& bLocked);
+void UnlockDesktopDC(HDC hDC, int bLocked);
+
+// A prompt in a frame's message bar while a loop or a menu runs: the bar's text before comes
+// back on Restore (or when the object goes), if the bar still exists.
+class CMessageBarPrompt
+{
+public:
+    CMessageBarPrompt() : m_hBar(NULL) {}
+    ~CMessageBarPrompt() { Restore(); }
+
+    // Shows string nID of the library's resources (nID 0: keeps the text, only remembers it);
+    // FALSE when pFrame is not a window or has no message bar.
+    BOOL Show(CFrameWnd* pFrame, UINT nID);
+    void Restore();
+
+private:
+    CMessageBarPrompt(const CMessageBarPrompt&) = delete;
+    CMessageBarPrompt& operator=(const CMessageBarPrompt&) = delete;
+
+    HWND m_hBar;
+    CString m_strOld;
+};

@@ -1,7 +1,7 @@
 // ItemFonts.cpp - the two item fonts and the service images that every item shares.
 #include "UILItem.h"
 #include "frame/UILFrame.h"
-#include "resource.h"
+#include "res/resource.h"
 
 namespace
 {
@@ -202,8 +202,12 @@ int CServiceImageList::Load()
     if (g_hUILResource == NULL)
         return 0;       // before the library has chosen its resource module
     // LR_LOADMAP3DCOLORS turns the bitmap's light grey into the system's button face, the mask
-    HBITMAP hBitmap = (HBITMAP)::LoadImageA(g_hUILResource, MAKEINTRESOURCEA(IDB_UIL_SERVICEIMAGES),
-        IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS);
+    HBITMAP hBitmap;
+    {
+        CUILResourceScope resources;
+        hBitmap = (HBITMAP)::LoadImageA(AfxGetResourceHandle(), MAKEINTRESOURCEA(IDB_UIL_SERVICEIMAGES),
+            IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS);
+    }
     if (hBitmap == NULL)
         return 0;
     CBitmap bitmap;

@@ -2,7 +2,7 @@
 // rectangles of vertical bars, filling from button records, command texts and item options.
 #include "UILItem.h"
 #include "frame/UILFrame.h"
-#include "resource.h"
+#include "res/resource.h"
 #include <new>
 
 CItemFonts CUILItem::m_fonts;
@@ -156,14 +156,12 @@ CSize CUILItem::GetImageSize() const
 {
     if (m_pImages == NULL)
         return sizeDefaultImage;
+    // with a collection only the image itself has a size: a number no list holds has none
     int cx = 0, cy = 0;
     const CUILImageList* pList = GetImageList();
-    if (pList != NULL && pList->GetIconSize(&cx, &cy))
-        return CSize(cx, cy);
-    // no image of its own: the size its bar gave it, so that its buttons line up
-    if (m_sizeImage.cx > 0 && m_sizeImage.cy > 0)
-        return m_sizeImage;
-    return sizeDefaultImage;
+    if (pList == NULL || !pList->GetIconSize(&cx, &cy))
+        return CSize(0, 0);
+    return CSize(cx, cy);
 }
 
 CSize CUILItem::MeasureItem(CDC& dc, int nExStyle, int nExState)
@@ -212,10 +210,10 @@ CSize CUILItem::MeasureItem(CDC& dc, int nExStyle, int nExState)
             rcArrow.SetRect(0, 0, sizeArrow.cx, sizeArrow.cy);
         }
 
-        // an empty caption takes no room, as if the text were not shown
-        const CString strText = GetMeasuredText();
-        if ((nLook & UILIS_TEXT) != 0 && !strText.IsEmpty())
+        // an empty caption measures like any other: a line high, no width, plus the margins
+        if ((nLook & UILIS_TEXT) != 0)
         {
+            const CString strText = GetMeasuredText();
             CFont* pFont = m_fonts.GetHorzFont();
             CFont* pOldFont = pFont->GetSafeHandle() != NULL ? dc.SelectObject(pFont) : NULL;
             dc.DrawText(strText, &rcText, nMeasureTextFlags);

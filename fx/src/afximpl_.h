@@ -24,3 +24,12 @@ AFX_THREAD_STATE* AfxGetThreadState();
 
 // the framework's own instance (WEXOfx.dll)
 extern HINSTANCE afxFxInstance;
+
+// the calling thread's frames, newest first (winfrm2.cpp); the idle pass updates each
+void AfxAddFrameWnd(CFrameWnd* pFrameWnd);
+void AfxRemoveFrameWnd(CFrameWnd* pFrameWnd);
+CFrameWnd* AfxGetFirstFrameWnd();
+
+// the headers are built with NOMINMAX; bar layout mixes int and LONG freely
+inline int AfxMax(int a, int b) { return a > b ? a : b; }
+inline int AfxMin(int a, int b) { return a < b ? a : b; }

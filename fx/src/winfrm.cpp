@@ -1,6 +1,7 @@
 // winfrm.cpp - CFrameWnd: the top-level frame, command routing and the idle update.
 #include "afximpl_.h"
 #include "afxtempl.h"
+#include <afxpriv.h>
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
@@ -18,6 +19,13 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_MESSAGE(WM_IDLEUPDATECMDUI, &CFrameWnd::OnIdleUpdateCmdUI)
     ON_MESSAGE(WM_SETMESSAGESTRING, &CFrameWnd::OnSetMessageString)
     ON_MESSAGE(WM_POPMESSAGESTRING, &CFrameWnd::OnPopMessageString)
+    ON_WM_ACTIVATE()
+    ON_WM_NCACTIVATE()
+    ON_WM_ENABLE()
+    ON_WM_SHOWWINDOW()
+    ON_WM_SYSCOLORCHANGE()
+    ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, &CFrameWnd::OnToolTipText)
+    ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFF, &CFrameWnd::OnToolTipText)
 END_MESSAGE_MAP()
 
 CFrameWnd::CFrameWnd()
@@ -26,11 +34,15 @@ CFrameWnd::CFrameWnd()
       m_nIDTracking(0), m_nIDLastMessage(0), m_pViewActive(NULL), m_cModalStack(0),
       m_phWndDisable(NULL)
 {
+    m_nShowDelay = -1;
+    m_pNextFrameWnd = NULL;
+    AfxAddFrameWnd(this);
 }
 
 CFrameWnd::~CFrameWnd()
 {
     delete[] m_phWndDisable;
+    AfxRemoveFrameWnd(this);
 }
 
 BOOL CFrameWnd::IsFrameWnd() const { return TRUE; }
@@ -141,6 +153,8 @@ BOOL CFrameWnd::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext)
 
 void CFrameWnd::OnDestroy()
 {
+    // the dock bars and floating frames go first, while the bars can still find their frame
+    DestroyDockBars();
     if (m_hAccelTable != NULL)
     {
         ::DestroyAcceleratorTable(m_hAccelTable);
@@ -179,7 +193,18 @@ void CFrameWnd::RecalcLayout(BOOL)
     if (m_bInRecalcLayout)
         return;
     m_bInRecalcLayout = TRUE;
-    RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposExtra, &m_rectBorder);
+    m_nIdleFlags &= ~(idleLayout | idleNotify);
+    if (GetStyle() & FWS_SNAPTOBARS)
+    {
+        // a floating frame takes the size its bars ask for
+        CRect rect(0, 0, 32767, 32767);
+        RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposQuery, &rect, &rect, FALSE);
+        RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposExtra, &m_rectBorder, &rect, TRUE);
+        CalcWindowRect(&rect);
+        SetWindowPos(NULL, 0, 0, rect.Width(), rect.Height(), SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOZORDER);
+    }
+    else
+        RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposExtra, &m_rectBorder);
     m_bInRecalcLayout = FALSE;
 }
 
@@ -284,10 +309,13 @@ BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
 
 LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
 {
-    if (m_nIdleFlags & idleLayout)
-        RecalcLayout((m_nIdleFlags & idleNotify) != 0);
     if (m_nIdleFlags & idleTitle)
         OnUpdateFrameTitle(TRUE);
+    if (m_nIdleFlags & idleLayout)
+    {
+        RecalcLayout((m_nIdleFlags & idleNotify) != 0);
+        UpdateWindow();
+    }
     m_nIdleFlags = 0;
     return 0;
 }

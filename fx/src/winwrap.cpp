@@ -329,7 +329,9 @@ void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
 }
 BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
 {
-    return ::SetWindowPos(m_hWnd, pWndInsertAfter->GetSafeHwnd(), x, y, cx, cy, nFlags);
+    // NULL is HWND_TOP, like the wndTop object
+    return ::SetWindowPos(m_hWnd, pWndInsertAfter != NULL ? pWndInsertAfter->m_hWnd : NULL, x, y, cx, cy,
+        nFlags);
 }
 BOOL CWnd::GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const
 {

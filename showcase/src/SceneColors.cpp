@@ -88,6 +88,7 @@ protected:
 
     virtual void PostNcDestroy();
     afx_msg void OnPaint();
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
@@ -95,12 +96,14 @@ protected:
 
 BEGIN_MESSAGE_MAP(CColorScenePanel, CWnd)
     ON_WM_PAINT()
+    ON_WM_ERASEBKGND()
     ON_WM_HSCROLL()
 END_MESSAGE_MAP()
 
 BOOL CColorScenePanel::CreatePanel(CWnd* pParent, const CRect& rect)
 {
-    LPCSTR lpszClass = AfxRegisterWndClass(0, ::LoadCursorA(NULL, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1));
+    // no class brush: the background is the colour the library's controls get (OnEraseBkgnd)
+    LPCSTR lpszClass = AfxRegisterWndClass(0, ::LoadCursorA(NULL, IDC_ARROW), NULL);
     if (!CreateEx(WS_EX_DLGMODALFRAME, lpszClass, "Colour", WS_CHILD | WS_CAPTION | WS_CLIPCHILDREN,
             rect, pParent, 0))
         return FALSE;
@@ -187,11 +190,19 @@ BOOL CColorScenePanel::OnCommand(WPARAM wParam, LPARAM lParam)
     return CWnd::OnCommand(wParam, lParam);
 }
 
+BOOL CColorScenePanel::OnEraseBkgnd(CDC* pDC)
+{
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    pDC->FillSolidRect(&rcClient, GetControlSysColor(COLOR_BTNFACE));
+    return TRUE;
+}
+
 void CColorScenePanel::OnPaint()
 {
     CPaintDC dc(this);
     const CRect rcSwatch = SwatchRect();
-    CBrush frame(::GetSysColor(COLOR_BTNSHADOW));
+    CBrush frame(GetControlSysColor(COLOR_BTNSHADOW));
     dc.FrameRect(&rcSwatch, &frame);
     CRect rcInner = rcSwatch;
     rcInner.DeflateRect(1, 1);
@@ -208,7 +219,7 @@ void CColorScenePanel::OnPaint()
             m_color.H(), m_color.S(), m_color.V());
     CFont* pOldFont = dc.SelectObject(&m_font);
     dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(::GetSysColor(COLOR_BTNTEXT));
+    dc.SetTextColor(GetControlSysColor(COLOR_BTNTEXT));
     CRect rcText(rcSwatch.right + 12, rcSwatch.top, rcSwatch.right + 400, rcSwatch.bottom);
     dc.DrawText(szText, -1, &rcText, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     dc.SelectObject(pOldFont);

@@ -42,12 +42,13 @@ BOOL SceneColorsOnFrame(CMainFrame* pFrame)
 }
 
 // The host answers the library's colour requests with its dark scheme (View > Dark Colour
-// Scheme): everything painted in the colours the library's controls get turns dark.
+// Scheme): the drawing and the library's controls on it (the colour map and the channel
+// sliders of the colours scene) turn dark.
 BOOL SceneDarkScheme(CMainFrame* pFrame)
 {
     ResetFrame(pFrame);
     pFrame->SetColorScheme(CHostColorScheme::schemeDark);
-    return TRUE;
+    return SceneColors(pFrame);
 }
 
 // A small picture enlarged stretched, smoothed and sharpened, and 3-D frames (SceneBitmaps.cpp).
@@ -82,7 +83,7 @@ const SHOWCASE_SCENE s_scenes[] =
 {
     { "main", "Main window with an empty drawing", SceneMain },
     { "colors", "Colour map and the six channel sliders editing one colour", SceneColorsOnFrame },
-    { "dark-scheme", "The host's dark colour scheme, given to the library as system colours", SceneDarkScheme },
+    { "dark-scheme", "The host's dark colour scheme, given to the library as system colours: the drawing, the colour map and the sliders", SceneDarkScheme },
     { "bitmaps", "A picture drawn fitted, smoothed, smoothed and sharpened, and 3-D frames", SceneBitmapsOnFrame },
     { "items", "Command items as bar buttons and menu entries, horizontal and vertical, in every state", SceneItemsOnFrame },
     { "tabs", "Tab strips with more tabs than fit, scrolled, one selected; vertical and fitted", SceneTabsOnFrame },

@@ -19,47 +19,6 @@ BITMAPINFO PlainInfo(int cx, int cy, int nBitCount)
 }
 }
 
-CTestCanvas::CTestCanvas(int cx, int cy, COLORREF clrFill)
-    : m_hBitmap(NULL), m_hOld(NULL), m_pBits(NULL), m_cx(cx), m_cy(cy)
-{
-    BITMAPINFO bmi = PlainInfo(cx, -cy, 32);
-    void* pv = NULL;
-    m_hBitmap = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pv, NULL, 0);
-    m_pBits = (BYTE*)pv;
-    m_dc.Attach(::CreateCompatibleDC(NULL));
-    m_hOld = ::SelectObject(m_dc.m_hDC, m_hBitmap);
-    Fill(clrFill);
-}
-
-CTestCanvas::~CTestCanvas()
-{
-    ::SelectObject(m_dc.m_hDC, m_hOld);
-    ::DeleteDC(m_dc.Detach());
-    ::DeleteObject(m_hBitmap);
-}
-
-COLORREF CTestCanvas::Pixel(int x, int y) const
-{
-    ::GdiFlush();
-    const BYTE* p = m_pBits + ((size_t)y * m_cx + x) * 4;
-    return RGB(p[2], p[1], p[0]);
-}
-
-void CTestCanvas::Fill(COLORREF clr)
-{
-    m_dc.FillSolidRect(0, 0, m_cx, m_cy, clr);
-    ::GdiFlush();
-}
-
-int CTestCanvas::Count(COLORREF clr, const CRect& rect) const
-{
-    int n = 0;
-    for (int y = rect.top; y < rect.bottom; y++)
-        for (int x = rect.left; x < rect.right; x++)
-            n += Pixel(x, y) == clr ? 1 : 0;
-    return n;
-}
-
 void FillTestBitmap(CBitmapEx& bitmap, int cx, int cy, int nBitCount, PFNTESTPATTERN pfn)
 {
     if (nBitCount == 32)
@@ -92,16 +51,28 @@ std::vector<COLORREF> ReadTestPixels(HBITMAP hBitmap, int& cx, int& cy)
     return pixels;
 }
 
-HBITMAP CreateTestDib(int cx, int cy, PFNTESTPATTERN pfn)
+std::vector<COLORREF> PaintedPixels(CDib& dib)
 {
-    BITMAPINFO bmi = PlainInfo(cx, cy, 24);
+    CPixelCanvas canvas(dib.Width(), dib.Height(), RGB(1, 1, 1));
+    std::vector<COLORREF> pixels;
+    if (!dib.Paint(canvas.DC().m_hDC, NULL, NULL))
+        return pixels;
+    for (int y = 0; y < dib.Height(); y++)
+        for (int x = 0; x < dib.Width(); x++)
+            pixels.push_back(canvas.Pixel(x, y));
+    return pixels;
+}
+
+HBITMAP CreateTestDib(int cx, int cy, PFNTESTPATTERN pfn, bool bTopDown)
+{
+    BITMAPINFO bmi = PlainInfo(cx, bTopDown ? -cy : cy, 24);
     void* pv = NULL;
     HBITMAP hBitmap = ::CreateDIBSection(NULL, &bmi, DIB_RGB_COLORS, &pv, NULL, 0);
     const int nStride = ((cx * 24 + 31) / 32) * 4;
     for (int y = 0; y < cy; y++)
         for (int x = 0; x < cx; x++)
         {
-            BYTE* p = (BYTE*)pv + (size_t)(cy - 1 - y) * nStride + x * 3;
+            BYTE* p = (BYTE*)pv + (size_t)(bTopDown ? y : cy - 1 - y) * nStride + x * 3;
             const COLORREF clr = pfn(x, y);
             p[0] = GetBValue(clr);
             p[1] = GetGValue(clr);

@@ -56,6 +56,7 @@ LRESULT CRecordingParent::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_COMMAND || message == WM_HSCROLL)
         m_messages.push_back(SMessage{ message, wParam, lParam });
+
     return CWnd::WindowProc(message, wParam, lParam);
 }
 

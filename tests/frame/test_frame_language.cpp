@@ -65,42 +65,34 @@ struct STagInspector {};
 struct STagThumbnails {};
 }
 
-TEST(FrameLanguageSuffix, NamedLanguageGivesBothForms)
+// The language named in the file, as written, in both forms; English in any case and no choice
+// at all (NUL in any case, an empty value, no key, no section, no file) give empty suffixes.
+TEST(FrameLanguageSuffix, FileGivesBothFormsOrEnglish)
 {
-    SSuffixes de = FreshSuffixes("[Program]\r\nDefLang=de\r\n");
-    EXPECT_EQ("\\de", de.strBackslash);
-    EXPECT_EQ(" de", de.strSpace);
-
-    // the value is taken as written, among other keys and sections
-    SSuffixes ja = FreshSuffixes("[Other]\r\nDefLang=fr\r\n[Program]\r\nPath=C:\\x\r\nDefLang=Japanese\r\n");
-    EXPECT_EQ("\\Japanese", ja.strBackslash);
-    EXPECT_EQ(" Japanese", ja.strSpace);
-}
-
-TEST(FrameLanguageSuffix, EnglishInAnyCaseGivesEmptySuffixes)
-{
-    for (const char* pszIni : { "[Program]\r\nDefLang=EN\r\n", "[Program]\r\nDefLang=en\r\n",
-                                "[Program]\r\nDefLang=eN\r\n" })
+    struct
     {
-        SSuffixes suffixes = FreshSuffixes(pszIni);
-        EXPECT_EQ("", suffixes.strBackslash) << pszIni;
-        EXPECT_EQ("", suffixes.strSpace) << pszIni;
-    }
-}
-
-TEST(FrameLanguageSuffix, NoLanguageChosenMeansEnglish)
-{
-    for (const char* pszIni : { "[Program]\r\nDefLang=NUL\r\n", "[Program]\r\nDefLang=nul\r\n",
-                                "[Program]\r\nDefLang=\r\n", "[Program]\r\nOther=de\r\n",
-                                "[Settings]\r\nDefLang=de\r\n", "" })
+        const char* pszIni;
+        const char* pszLanguage;
+    } cases[] = {
+        { "[Program]\r\nDefLang=de\r\n", "de" },
+        { "[Other]\r\nDefLang=fr\r\n[Program]\r\nPath=C:\\x\r\nDefLang=Japanese\r\n", "Japanese" },
+        { "[Program]\r\nDefLang=EN\r\n", "" },
+        { "[Program]\r\nDefLang=eN\r\n", "" },
+        { "[Program]\r\nDefLang=NUL\r\n", "" },
+        { "[Program]\r\nDefLang=nul\r\n", "" },
+        { "[Program]\r\nDefLang=\r\n", "" },
+        { "[Program]\r\nOther=de\r\n", "" },
+        { "[Settings]\r\nDefLang=de\r\n", "" },
+        { "", "" },
+        { NULL, "" },
+    };
+    for (const auto& c : cases)
     {
-        SSuffixes suffixes = FreshSuffixes(pszIni);
-        EXPECT_EQ("", suffixes.strBackslash) << pszIni;
-        EXPECT_EQ("", suffixes.strSpace) << pszIni;
+        const std::string strLanguage = c.pszLanguage;
+        SSuffixes suffixes = FreshSuffixes(c.pszIni);
+        EXPECT_EQ(strLanguage.empty() ? "" : "\\" + strLanguage, suffixes.strBackslash) << (c.pszIni ? c.pszIni : "no file");
+        EXPECT_EQ(strLanguage.empty() ? "" : " " + strLanguage, suffixes.strSpace) << (c.pszIni ? c.pszIni : "no file");
     }
-    SSuffixes noFile = FreshSuffixes(NULL);
-    EXPECT_EQ("", noFile.strBackslash);
-    EXPECT_EQ("", noFile.strSpace);
 }
 
 TEST(FrameLanguageSuffix, TheFirstAnswerIsKept)

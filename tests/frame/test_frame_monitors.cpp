@@ -91,8 +91,7 @@ TEST(FrameMonitors, VirtualRectSpansTheMonitors)
 
 TEST(FrameMonitors, ConstrainRectToScreenUsesTheDesktopOfASingleMonitor)
 {
-    if (::GetSystemMetrics(SM_CMONITORS) >= 2)
-        GTEST_SKIP() << "needs a single monitor";
+    ASSERT_EQ(1, ::GetSystemMetrics(SM_CMONITORS)) << "the test session has one monitor";
     const CRect desktop = DesktopRect();
 
     CRect rectRight(desktop.right + 50, 100, desktop.right + 250, 180);
@@ -105,79 +104,45 @@ TEST(FrameMonitors, ConstrainRectToScreenUsesTheDesktopOfASingleMonitor)
     EXPECT_EQ(rectBefore, rectOnScreen);
 }
 
-TEST(FrameConstrainRect, OverlapByOnePixelStays)
+// The rule over one, two and three monitors.  A monitor's weight is the smaller component of the
+// offset that brings the rectangle onto it; the lightest wins, the first listed on a tie.
+TEST(FrameConstrainRect, TheLightestOffsetOntoAMonitorWins)
 {
-    const std::vector<CRect> monitors = { CRect(0, 0, 1024, 768) };
-    for (CRect rect : { CRect(100, 767, 300, 900),       // last row
-                        CRect(-200, -50, 1, 1),           // first column and row
-                        CRect(1023, 300, 1500, 400),      // last column
-                        CRect(-10, -10, 2000, 2000) })    // all around
+    const CRect a(0, 0, 1024, 768), b(1024, 0, 2048, 768), c(2048, -200, 2848, 400);
+    struct
     {
-        const CRect before = rect;
-        EXPECT_EQ(0, Constrain(rect, monitors)) << before.left << "," << before.top;
-        EXPECT_EQ(before, rect);
+        std::vector<CRect> monitors;
+        CRect rect, expected;       // expected == rect: stays (0), else moves (1)
+    } cases[] = {
+        // overlapping by one pixel, or all around: stays
+        { { a }, CRect(100, 767, 300, 900), CRect(100, 767, 300, 900) },
+        { { a }, CRect(-200, -50, 1, 1), CRect(-200, -50, 1, 1) },
+        { { a }, CRect(-10, -10, 2000, 2000), CRect(-10, -10, 2000, 2000) },
+        // outside on one or two sides: onto the nearest edges
+        { { a }, CRect(1024, 100, 1224, 200), CRect(824, 100, 1024, 200) },
+        { { a }, CRect(-500, -300, -400, -250), CRect(0, 0, 100, 50) },
+        { { a }, CRect(10, 800, 60, 900), CRect(10, 668, 60, 768) },
+        // any overlapped monitor keeps it
+        { { a, b }, CRect(1500, 100, 1700, 200), CRect(1500, 100, 1700, 200) },
+        { { a, b, c }, CRect(2847, 399, 2900, 450), CRect(2847, 399, 2900, 450) },
+        // diagonal to both: (-976, -532) weighs 532 against (-150, -200) weighing 150
+        { { a, CRect(1024, 768, 1850, 1100) }, CRect(1900, 1200, 2000, 1300), CRect(1750, 1000, 1850, 1100) },
+        // right of two side by side: both weigh 0, the first listed wins however far
+        { { a, b }, CRect(3000, 100, 3100, 200), CRect(924, 100, 1024, 200) },
+        { { b, a }, CRect(3000, 100, 3100, 200), CRect(1948, 100, 2048, 200) },
+        // three: below c, level with a and b: a weighs 0 (-1976, 0), b 0 (-952, 0), c 152 (-152, -160)
+        { { a, b, c }, CRect(2900, 500, 3000, 560), CRect(924, 500, 1024, 560) },
+        // three: above all; a (-1176, 400) weighs 400, b (-152, 400) 152, c (0, 200) 0
+        { { a, b, c }, CRect(2100, -400, 2200, -300), CRect(2100, -200, 2200, -100) },
+        { { c, b, a }, CRect(2100, -400, 2200, -300), CRect(2100, -200, 2200, -100) },
+    };
+    for (const auto& t : cases)
+    {
+        CRect rect = t.rect;
+        EXPECT_EQ(t.expected == t.rect ? 0 : 1, Constrain(rect, t.monitors))
+            << t.monitors.size() << " monitors, " << t.rect.left << "," << t.rect.top;
+        EXPECT_EQ(t.expected, rect) << t.monitors.size() << " monitors, " << t.rect.left << "," << t.rect.top;
     }
-}
-
-TEST(FrameConstrainRect, RectOutsideMovesOntoTheEdge)
-{
-    const std::vector<CRect> monitors = { CRect(0, 0, 1024, 768) };
-
-    // wholly to the right, overlapping vertically: only x changes, right edge on the monitor's
-    CRect rect(1100, 100, 1300, 200);
-    EXPECT_EQ(1, Constrain(rect, monitors));
-    EXPECT_EQ(CRect(824, 100, 1024, 200), rect);
-
-    // touching the right edge is outside already
-    rect = CRect(1024, 100, 1224, 200);
-    EXPECT_EQ(1, Constrain(rect, monitors));
-    EXPECT_EQ(CRect(824, 100, 1024, 200), rect);
-
-    // to the left and above: left and top edges on the monitor's
-    rect = CRect(-500, -300, -400, -250);
-    EXPECT_EQ(1, Constrain(rect, monitors));
-    EXPECT_EQ(CRect(0, 0, 100, 50), rect);
-
-    // below only
-    rect = CRect(10, 800, 60, 900);
-    EXPECT_EQ(1, Constrain(rect, monitors));
-    EXPECT_EQ(CRect(10, 668, 60, 768), rect);
-}
-
-TEST(FrameConstrainRect, AnyOverlappedMonitorKeepsTheRect)
-{
-    // outside the first monitor, on the second: nothing moves
-    const std::vector<CRect> monitors = { CRect(0, 0, 1024, 768), CRect(1024, 0, 2048, 768) };
-    CRect rect(1500, 100, 1700, 200);
-    EXPECT_EQ(0, Constrain(rect, monitors));
-    EXPECT_EQ(CRect(1500, 100, 1700, 200), rect);
-}
-
-TEST(FrameConstrainRect, SmallerOffsetComponentWinsAndTiesKeepTheFirst)
-{
-    // diagonal to both: the first needs (-976, -532), weight 532; the second (-150, -200),
-    // weight 150
-    const std::vector<CRect> diagonal = { CRect(0, 0, 1024, 768), CRect(1024, 768, 1850, 1100) };
-    CRect rect(1900, 1200, 2000, 1300);
-    EXPECT_EQ(1, Constrain(rect, diagonal));
-    EXPECT_EQ(CRect(1750, 1000, 1850, 1100), rect);
-
-    // right of two monitors side by side, overlapping both vertically: both weigh 0, so the
-    // first wins although the second is nearer
-    const std::vector<CRect> sideBySide = { CRect(0, 0, 1024, 768), CRect(1024, 0, 2048, 768) };
-    rect = CRect(3000, 100, 3100, 200);
-    EXPECT_EQ(1, Constrain(rect, sideBySide));
-    EXPECT_EQ(CRect(924, 100, 1024, 200), rect);
-
-    // the same monitors listed the other way round: again the first listed wins
-    const std::vector<CRect> reversed = { sideBySide[1], sideBySide[0] };
-    rect = CRect(3000, 100, 3100, 200);
-    EXPECT_EQ(1, Constrain(rect, reversed));
-    EXPECT_EQ(CRect(1948, 100, 2048, 200), rect);
-}
-
-TEST(FrameConstrainRect, NoMonitorsLeaveTheRectAlone)
-{
     CRect rect(5000, 5000, 5100, 5100);
     EXPECT_EQ(0, ConstrainRectToRects(rect, NULL, 0));
     EXPECT_EQ(CRect(5000, 5000, 5100, 5100), rect);

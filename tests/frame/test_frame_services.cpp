@@ -68,23 +68,24 @@ private:
 };
 }
 
-TEST(FrameSysColors, NoWindowGivesTheWindowsColours)
+// Whoever cannot answer leaves the Windows colours: no window, a window object without a
+// handle, a window that answers 0; asked directly or as the host's main window.
+TEST(FrameSysColors, WithoutAnAnswerTheWindowsColours)
 {
     CWnd wndNoHandle;
-    for (int nIndex : s_colorIndexes)
+    CSilentHostWnd wndSilent;
+    ASSERT_TRUE(wndSilent.Create());
+    for (CWnd* pWnd : { (CWnd*)NULL, &wndNoHandle, (CWnd*)&wndSilent })
     {
-        EXPECT_EQ(::GetSysColor(nIndex), GetAppSysColor(NULL, nIndex, UIL_COLORCONTEXT_TOOLBAR));
-        EXPECT_EQ(::GetSysColor(nIndex), GetAppSysColor(&wndNoHandle, nIndex, UIL_COLORCONTEXT_DOCKBAR));
+        CMainWndScope mainWnd(pWnd);
+        for (int nIndex : s_colorIndexes)
+        {
+            EXPECT_EQ(::GetSysColor(nIndex), GetAppSysColor(pWnd, nIndex, UIL_COLORCONTEXT_TOOLBAR)) << nIndex;
+            EXPECT_EQ(::GetSysColor(nIndex), GetMainWndSysColor(nIndex, UIL_COLORCONTEXT_DOCKBAR)) << nIndex;
+            EXPECT_EQ(::GetSysColor(nIndex), GetControlSysColor(nIndex)) << nIndex;
+        }
     }
-}
-
-TEST(FrameSysColors, SilentWindowGivesTheWindowsColours)
-{
-    CSilentHostWnd wnd;
-    ASSERT_TRUE(wnd.Create());
-    for (int nIndex : s_colorIndexes)
-        EXPECT_EQ(::GetSysColor(nIndex), GetAppSysColor(&wnd, nIndex, UIL_COLORCONTEXT_CONTROL));
-    wnd.DestroyWindow();
+    wndSilent.DestroyWindow();
 }
 
 TEST(FrameSysColors, AnsweringWindowIsObeyedAndToldWhoAsks)
@@ -128,17 +129,13 @@ TEST(FrameSysColors, MainWindowColoursComeFromTheHostsMainWindow)
         EXPECT_EQ(::GetSysColor(COLOR_3DSHADOW), GetMainWndSysColor(COLOR_3DSHADOW, UIL_COLORCONTEXT_TOOLBAR));
         EXPECT_EQ(nCalls, wndHost.m_nCalls);
     }
-    wndHost.DestroyWindow();
-
-    // a host whose main window answers every message with 0
-    CSilentHostWnd wndSilent;
-    ASSERT_TRUE(wndSilent.Create());
     {
-        CMainWndScope mainWnd(&wndSilent);
-        for (int nIndex : s_colorIndexes)
-            EXPECT_EQ(::GetSysColor(nIndex), GetMainWndSysColor(nIndex, UIL_COLORCONTEXT_DOCKBAR));
+        // the controls' colours: the main window asked with the controls' context
+        CMainWndScope mainWnd(&wndHost);
+        EXPECT_EQ(RGB(12, 34, 56), GetControlSysColor(COLOR_BTNTEXT));
+        EXPECT_EQ((WPARAM)COLOR_BTNTEXT, wndHost.m_wParamLast);
     }
-    wndSilent.DestroyWindow();
+    wndHost.DestroyWindow();
 }
 
 TEST(FrameResourceScope, LibraryWithoutLanguageExtensionUsesItsOwnResources)

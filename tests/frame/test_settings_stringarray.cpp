@@ -248,18 +248,30 @@ TEST(SettingsText, SpacesAndTheirStandIn)
 
 TEST(SettingsText, TokensSkipRunsOfDelimiters)
 {
+    struct
+    {
+        const char* lpszText;
+        const char* lpszDelimiters;
+        Strings tokens;
+    } cases[] = {
+        { "a,,b", ",", { "a", "b" } },
+        { ";; one; two ,three;", ";,", { " one", " two ", "three" } },
+        { ",,,", ",", {} },
+        { "whole text", "", { "whole text" } },
+    };
+    for (const auto& c : cases)
+    {
+        CStringArray arr;
+        SetLines(arr, { "old" });
+        EXPECT_EQ((int)c.tokens.size(), FillTokenArray(c.lpszText, &arr, c.lpszDelimiters)) << c.lpszText;
+        EXPECT_EQ(c.tokens, Lines(arr)) << c.lpszText;
+    }
+    // a missing argument is a failure that leaves the caller's array as it was
     CStringArray arr;
-    EXPECT_EQ(2, FillTokenArray("a,,b", &arr, ","));
-    EXPECT_EQ((Strings{ "a", "b" }), Lines(arr));
-    EXPECT_EQ(3, FillTokenArray(";; one; two ,three;", &arr, ";,"));
-    EXPECT_EQ((Strings{ " one", " two ", "three" }), Lines(arr));
-    EXPECT_EQ(0, FillTokenArray(",,,", &arr, ","));
-    EXPECT_TRUE(arr.IsEmpty());
-    EXPECT_EQ(1, FillTokenArray("whole text", &arr, ""));
-    EXPECT_EQ((Strings{ "whole text" }), Lines(arr));
-    SetLines(arr, { "old" });
+    SetLines(arr, { "kept" });
     EXPECT_EQ(0, FillTokenArray(NULL, &arr, ","));
-    EXPECT_TRUE(arr.IsEmpty());
+    EXPECT_EQ(0, FillTokenArray("a,b", &arr, NULL));
+    EXPECT_EQ((Strings{ "kept" }), Lines(arr));
     EXPECT_EQ(0, FillTokenArray("a,b", NULL, ","));
 }
 

@@ -11,3 +11,5 @@ target_sources(test_fx PRIVATE ${CMAKE_CURRENT_LIST_DIR}/fxtest_app.rc)
 target_sources(test_fx PRIVATE ${CMAKE_CURRENT_LIST_DIR}/gdi_test.rc)
 # the dialog and data-exchange tests' templates
 target_sources(test_fx PRIVATE ${CMAKE_CURRENT_LIST_DIR}/dialog_test.rc)
+# the control-bar tests' toolbar resources
+target_sources(test_fx PRIVATE ${CMAKE_CURRENT_LIST_DIR}/docking_test.rc)

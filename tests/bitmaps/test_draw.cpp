@@ -1,4 +1,4 @@
-// DrawTest.cpp - CBitmapEx drawing: plain, fitted, resampled and sharpened; transparent and masked
+// test_draw.cpp - CBitmapEx drawing: plain, fitted, resampled and sharpened; transparent and masked
 // drawing; drawing through an image list; combining two bitmaps.
 #include "BitmapTestUtil.h"
 #include <gtest/gtest.h>
@@ -10,18 +10,13 @@ COLORREF Checker(int x, int y)
     return ((x / 4) + (y / 4)) % 2 ? RGB(250, 30, 20) : RGB(10, 40, 220);
 }
 
-COLORREF Ramp(int x, int y)
-{
-    return RGB(x * 8, y * 8, 128);
-}
-
 COLORREF TopRedBottomBlue(int, int y)
 {
     return y < 10 ? RGB(255, 0, 0) : RGB(0, 0, 255);
 }
 
 // the canvas area at rect against a picture of its size
-void ExpectArea(CTestCanvas& canvas, const CRect& rect, const std::vector<COLORREF>& picture)
+void ExpectArea(CPixelCanvas& canvas, const CRect& rect, const std::vector<COLORREF>& picture)
 {
     for (int y = 0; y < rect.Height(); y++)
         for (int x = 0; x < rect.Width(); x++)
@@ -47,7 +42,7 @@ void FillSolid(CBitmapEx& bitmap, int cx, int cy, COLORREF clr, int nBits = 24)
 TEST(BitmapDraw, PlainFittedAndStretched)
 {
     CBitmapEx bitmap;
-    CTestCanvas canvas(64, 48, RGB(1, 2, 3));
+    CPixelCanvas canvas(64, 48, RGB(1, 2, 3));
     EXPECT_EQ(0, bitmap.Draw(canvas.DC(), NULL, NULL, 0));
     EXPECT_EQ(0, bitmap.Draw((CDC*)NULL));
     EXPECT_EQ(canvas.Width() * canvas.Height(), canvas.Count(RGB(1, 2, 3)));
@@ -93,7 +88,7 @@ TEST(BitmapDraw, ShrinkingWithoutSmoothingDropsRowsCleanly)
     // source's, whatever stretch mode the DC had (its default would AND dropped rows in)
     CBitmapEx bitmap;
     FillTestBitmap(bitmap, 30, 240, 24, [](int, int y) { return RGB(80 + y / 3, 140 + y / 4, 235); });
-    CTestCanvas canvas(30, 80);
+    CPixelCanvas canvas(30, 80);
     ASSERT_EQ(BLACKONWHITE, canvas.DC().GetStretchBltMode());
     const CRect dest(0, 0, 30, 80);
     ASSERT_TRUE(bitmap.Draw(canvas.DC(), &dest, NULL, 0));
@@ -112,7 +107,7 @@ TEST(BitmapDraw, SmoothAndSharpModesResample)
 {
     CBitmapEx bitmap;
     FillTestBitmap(bitmap, 30, 20, 24, Checker);
-    CTestCanvas canvas(60, 40);
+    CPixelCanvas canvas(60, 40);
     const CRect dest(0, 0, 60, 40);
     int cx, cy;
 
@@ -166,7 +161,7 @@ TEST(BitmapDraw, TransparentDrawingMixesWithWhatIsThere)
 {
     CBitmapEx bitmap;
     FillTestBitmap(bitmap, 8, 6, 24, Checker);
-    CTestCanvas canvas(20, 20, RGB(100, 200, 60));
+    CPixelCanvas canvas(20, 20, RGB(100, 200, 60));
     const CRect dest(2, 3, 18, 18);
 
     // 150 is taken as 100: fully transparent, nothing drawn
@@ -177,22 +172,24 @@ TEST(BitmapDraw, TransparentDrawingMixesWithWhatIsThere)
     EXPECT_EQ(Checker(0, 0), canvas.Pixel(2, 3));
     EXPECT_EQ(Checker(7, 5), canvas.Pixel(17, 17));     // stretched over the destination
 
-    // in between: each pixel mixed with the one beneath, over the bitmap's own size only
+    // in between: each pixel mixed with the one beneath, over the bitmap's own size only; a
+    // channel is source + (destination - source) x 30 / 100, truncated: red squares
+    // 250 - 45, 30 + 51, 20 + 12; blue ones 10 + 27, 40 + 48, 220 - 48
     canvas.Fill(RGB(100, 200, 60));
     ASSERT_TRUE(bitmap.DrawTransparentEx(canvas.DC(), &dest, 0, 30));
     for (int y = 0; y < 20; y++)
         for (int x = 0; x < 20; x++)
         {
             const bool bInside = x >= 2 && x < 10 && y >= 3 && y < 9;
-            const COLORREF clr = bInside ? ApplyTransparency(RGB(100, 200, 60), Checker(x - 2, y - 3), 30)
-                : RGB(100, 200, 60);
+            const bool bRed = Checker(x - 2, y - 3) == RGB(250, 30, 20);
+            const COLORREF clr = !bInside ? RGB(100, 200, 60) : (bRed ? RGB(205, 81, 32) : RGB(37, 88, 172));
             ASSERT_EQ(clr, canvas.Pixel(x, y)) << x << "," << y;
         }
 
-    // fitted: placed by CalcDestRect
+    // fitted: placed by CalcDestRect; half way, 10 + 45, 40 + 80, 220 - 80
     canvas.Fill(RGB(100, 200, 60));
     ASSERT_TRUE(bitmap.DrawTransparentEx(canvas.DC(), &dest, BMPEX_FIT, 50));
-    EXPECT_EQ(ApplyTransparency(RGB(100, 200, 60), Checker(0, 0), 50), canvas.Pixel(6, 7));
+    EXPECT_EQ(RGB(55, 120, 140), canvas.Pixel(6, 7));
     EXPECT_EQ(RGB(100, 200, 60), canvas.Pixel(5, 7));
 
     CBitmapEx empty;
@@ -203,18 +200,14 @@ TEST(BitmapDraw, TransparentDrawingMixesWithWhatIsThere)
 
 TEST(BitmapDraw, TransparentDrawingOfAnotherSizeResamplesFirst)
 {
+    // doubled: every pixel of the result lies in one source pixel, so the colours stay exact;
+    // mixed 40 % with (20, 20, 20): 60 - 16, 120 - 40, 220 - 80
     CBitmapEx bitmap;
-    FillTestBitmap(bitmap, 10, 8, 24, Ramp);
-    CTestCanvas canvas(30, 30, RGB(20, 20, 20));
+    FillSolid(bitmap, 10, 8, RGB(60, 120, 220));
+    CPixelCanvas canvas(30, 30, RGB(20, 20, 20));
     const CRect dest(0, 0, 20, 16);
-    int cx, cy;
-    HBITMAP hScaled = ScaleBitmapEx((HBITMAP)bitmap.m_hObject, 20, 16);
-    const std::vector<COLORREF> scaled = ReadTestPixels(hScaled, cx, cy);
-    ::DeleteObject(hScaled);
     ASSERT_TRUE(bitmap.DrawTransparent(canvas.DC(), &dest, NULL, 0, 40));
-    for (int y = 0; y < 16; y++)
-        for (int x = 0; x < 20; x++)
-            ASSERT_EQ(ApplyTransparency(RGB(20, 20, 20), scaled[(size_t)y * 20 + x], 40), canvas.Pixel(x, y));
+    EXPECT_EQ(20 * 16, canvas.Count(RGB(44, 80, 140)));
     EXPECT_EQ(RGB(20, 20, 20), canvas.Pixel(20, 5));
     // the bitmap itself stays as it was
     EXPECT_EQ(10, bitmap.Width());
@@ -228,7 +221,7 @@ TEST(BitmapDraw, MaskedDrawingKeepsOrShadesTheMaskColour)
     FillTestBitmap(bitmap, 12, 4, 24, [](int x, int) {
         return x < 6 ? RGB(255, 0, 255) : (x < 9 ? RGB(250, 4, 251) : RGB(0, 160, 0));
     });
-    CTestCanvas canvas(12, 4, RGB(90, 90, 90));
+    CPixelCanvas canvas(12, 4, RGB(90, 90, 90));
     const CRect dest(0, 0, 12, 4);
 
     // tolerance 0: the mask colour leaves the destination alone, the rest is mixed
@@ -243,19 +236,19 @@ TEST(BitmapDraw, MaskedDrawingKeepsOrShadesTheMaskColour)
     ASSERT_TRUE(bitmap.DrawMaskEx(canvas.DC(), &dest, 0, clrMask, RGB(5, 5, 5), 50));
     EXPECT_EQ(RGB(90, 90, 90), canvas.Pixel(0, 0));
     EXPECT_EQ(RGB(85, 94, 86), canvas.Pixel(7, 1));
-    EXPECT_EQ(ApplyTransparency(RGB(90, 90, 90), RGB(0, 160, 0), 50), canvas.Pixel(10, 2));
+    EXPECT_EQ(RGB(45, 125, 45), canvas.Pixel(10, 2));     // 0 + 45, 160 - 35, 0 + 45
     // one unit outside the tolerance in one channel is mixed instead
     canvas.Fill(RGB(90, 90, 90));
     ASSERT_TRUE(bitmap.DrawMaskEx(canvas.DC(), &dest, 0, clrMask, RGB(5, 3, 5), 50));
-    EXPECT_EQ(ApplyTransparency(RGB(90, 90, 90), RGB(250, 4, 251), 50), canvas.Pixel(7, 1));
+    EXPECT_EQ(RGB(170, 47, 171), canvas.Pixel(7, 1));     // 250 - 80, 4 + 43, 251 - 80
 
     // the percentage is not clamped here
     canvas.Fill(RGB(90, 90, 90));
     ASSERT_TRUE(bitmap.DrawMaskEx(canvas.DC(), &dest, 0, clrMask, 0, 150));
-    EXPECT_EQ(ApplyTransparency(RGB(90, 90, 90), RGB(0, 160, 0), 150), canvas.Pixel(10, 0));
+    EXPECT_EQ(RGB(135, 55, 135), canvas.Pixel(10, 0));    // 0 + 135, 160 - 105, 0 + 135
 
     // at another size: resampled first; inside the mask area the destination still stays
-    CTestCanvas large(24, 8, RGB(90, 90, 90));
+    CPixelCanvas large(24, 8, RGB(90, 90, 90));
     const CRect destLarge(0, 0, 24, 8);
     ASSERT_TRUE(bitmap.DrawMask(large.DC(), &destLarge, NULL, BMPEX_SMOOTH, clrMask, 0, 0));
     EXPECT_EQ(RGB(90, 90, 90), large.Pixel(3, 3));
@@ -270,7 +263,7 @@ TEST(BitmapDraw, ThroughAnImageList)
 {
     CBitmapEx bitmap;
     FillTestBitmap(bitmap, 20, 20, 24, TopRedBottomBlue);
-    CTestCanvas canvas(40, 40, RGB(0, 0, 0));
+    CPixelCanvas canvas(40, 40, RGB(0, 0, 0));
 
     // centred in the destination
     const CRect dest(0, 0, 40, 40);
@@ -423,25 +416,21 @@ TEST(CombineWithBitmap, Placement)
 
 TEST(CombineWithBitmap, StretchAndFitRescaleTheOtherBitmap)
 {
-    CBitmapEx target, other;
-    FillSolid(target, 8, 4, RGB(0, 0, 0));
-    FillSolid(other, 2, 2, RGB(70, 80, 90));
-    SCombineParams params = Params(COMBINE_PLACE_STRETCH, COMBINE_BLEND_COPY);
-    target.CombineWithBitmap(&other, &params);
-    EXPECT_EQ(CSize(8, 4), other.GetRect().Size());
-    EXPECT_EQ(RGB(70, 80, 90), PixelFromTop(target, 0, 0));
-    EXPECT_EQ(RGB(70, 80, 90), PixelFromTop(target, 7, 3));
-
-    CBitmapEx target2, other2;
-    FillSolid(target2, 8, 4, RGB(0, 0, 0));
-    FillSolid(other2, 2, 2, RGB(70, 80, 90));
-    params = Params(COMBINE_PLACE_FIT, COMBINE_BLEND_COPY);
-    target2.CombineWithBitmap(&other2, &params);
-    EXPECT_EQ(CSize(4, 4), other2.GetRect().Size());
-    EXPECT_EQ(RGB(0, 0, 0), PixelFromTop(target2, 1, 1));
-    EXPECT_EQ(RGB(70, 80, 90), PixelFromTop(target2, 2, 0));
-    EXPECT_EQ(RGB(70, 80, 90), PixelFromTop(target2, 5, 3));
-    EXPECT_EQ(RGB(0, 0, 0), PixelFromTop(target2, 6, 3));
+    // a 2 x 2 picture over 8 x 4: stretched to cover it, or fitted to 4 x 4 in the middle
+    const struct { int nPlacement; int cx, xFirst, xLast; } cases[] = {
+        { COMBINE_PLACE_STRETCH, 8, 0, 7 }, { COMBINE_PLACE_FIT, 4, 2, 5 } };
+    for (const auto& c : cases)
+    {
+        CBitmapEx target, other;
+        FillSolid(target, 8, 4, RGB(0, 0, 0));
+        FillSolid(other, 2, 2, RGB(70, 80, 90));
+        SCombineParams params = Params(c.nPlacement, COMBINE_BLEND_COPY);
+        target.CombineWithBitmap(&other, &params);
+        EXPECT_EQ(CSize(c.cx, 4), other.GetRect().Size());
+        for (int x = 0; x < 8; x++)
+            EXPECT_EQ(x >= c.xFirst && x <= c.xLast ? RGB(70, 80, 90) : RGB(0, 0, 0),
+                PixelFromTop(target, x, x % 4)) << c.nPlacement << " at " << x;
+    }
 }
 
 TEST(CombineWithBitmap, DepthsAndMissingArguments)

@@ -1,4 +1,4 @@
-// ColorParamTest.cpp - the channel slider: value and mark arithmetic, notifications, the mouse,
+// test_color_sliders.cpp - the channel slider: value and mark arithmetic, notifications, the mouse,
 // labels, the edit box with its spin button and the keyboard, painting of the gradient.
 #include "ColorTestWindows.h"
 #include <gtest/gtest.h>
@@ -323,11 +323,22 @@ TEST_F(ColorSliderWindow, GradientRunsThroughTheChannelOnly)
         HSB2RGB((unsigned short)x, 255, 90, c);
         EXPECT_EQ((COLORREF)c, WindowPixel(&m_slider, Strip().left + x, Strip().bottom - 2)) << x;
     }
-    // the mark is an open box: dark outside, light inside, the colour in the middle
+    // the mark is an open box: dark outside, light inside, the colour in the middle; all in
+    // the host's colours when it gives them
     const int xMark = Strip().left + m_slider.m_nMarkPos;
     EXPECT_EQ(::GetSysColor(COLOR_BTNTEXT), WindowPixel(&m_slider, xMark - 4, Strip().top));
     EXPECT_EQ(::GetSysColor(COLOR_WINDOW), WindowPixel(&m_slider, xMark - 3, Strip().top + 2));
     EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), WindowPixel(&m_slider, Strip().right + 2, 1));
+    CMainWindowScope host;
+    host.SetColor(COLOR_BTNTEXT, RGB(1, 2, 3));
+    host.SetColor(COLOR_WINDOW, RGB(4, 5, 6));
+    host.SetColor(COLOR_BTNFACE, RGB(7, 8, 9));
+    host.SetColor(COLOR_BTNSHADOW, RGB(10, 11, 12));
+    m_slider.RedrawWindow();
+    EXPECT_EQ(RGB(1, 2, 3), WindowPixel(&m_slider, xMark - 4, Strip().top));
+    EXPECT_EQ(RGB(4, 5, 6), WindowPixel(&m_slider, xMark - 3, Strip().top + 2));
+    EXPECT_EQ(RGB(7, 8, 9), WindowPixel(&m_slider, Strip().right + 2, 1));
+    EXPECT_EQ(RGB(10, 11, 12), WindowPixel(&m_slider, Strip().left - 1, Strip().top));
 }
 
 /////////////////////////////////////////////////////////////////////////////

@@ -1,4 +1,4 @@
-// ColorModelTest.cpp - colour values, RGB/HSB conversions, mixing, transparency, the sort order
+// test_color_model.cpp - colour values, RGB/HSB conversions, mixing, transparency, the sort order
 // and CUILColor.
 #include <WEXOctrl.h>
 #include <gtest/gtest.h>
@@ -51,57 +51,52 @@ TEST(ColorConversion, GetRGBSplitsTheLowThreeBytes)
     EXPECT_EQ(0x12, b);
 }
 
-TEST(ColorConversion, GreysHaveNoHueOrSaturation)
+// Worked by hand: h = 60 x (position between the two largest channels), truncated; s = 255 x
+// (max - min) / max; v = max.  Special colours (top bit set) have no channels at all.
+TEST(ColorConversion, RGBToHSBAndBack)
 {
-    for (int v = 0; v < 256; v++)
+    struct
     {
-        const HSB x = ToHSB(RGB(v, v, v));
-        ASSERT_EQ(0, x.h) << v;
-        ASSERT_EQ(0, x.s) << v;
-        ASSERT_EQ(v, x.v) << v;
-    }
-}
-
-TEST(ColorConversion, PrimaryAndSecondaryHues)
-{
-    struct { COLORREF c; int h; } cases[] = {
-        { RGB(255, 0, 0), 0 }, { RGB(255, 255, 0), 60 }, { RGB(0, 255, 0), 120 },
-        { RGB(0, 255, 255), 180 }, { RGB(0, 0, 255), 240 }, { RGB(255, 0, 255), 300 },
+        unsigned long c;
+        int h, s, v;
+        unsigned long back;
+    } cases[] = {
+        { RGB(0, 0, 0), 0, 0, 0, RGB(0, 0, 0) },
+        { RGB(128, 128, 128), 0, 0, 128, RGB(128, 128, 128) },
+        { RGB(255, 255, 255), 0, 0, 255, RGB(255, 255, 255) },
+        { RGB(255, 0, 0), 0, 255, 255, RGB(255, 0, 0) },
+        { RGB(255, 255, 0), 60, 255, 255, RGB(255, 255, 0) },
+        { RGB(0, 255, 0), 120, 255, 255, RGB(0, 255, 0) },
+        { RGB(0, 255, 255), 180, 255, 255, RGB(0, 255, 255) },
+        { RGB(0, 0, 255), 240, 255, 255, RGB(0, 0, 255) },
+        { RGB(255, 0, 255), 300, 255, 255, RGB(255, 0, 255) },
+        // -1/255 x 60 + 360 = 359.76...: truncated to 359, never wrapped to 360 or 0
+        { RGB(255, 0, 1), 359, 255, 255, RGB(255, 0, 4) },
+        // both directions truncate, so a colour does not always come back
+        { RGB(0, 240, 12), 122, 255, 240, RGB(0, 240, 7) },
+        // bits 24-30 alone make no special colour; the way back clears the top byte
+        { 0x7F0000FF, 0, 255, 255, RGB(255, 0, 0) },
+        { 0x80000000, 0, 0, 0, RGB(0, 0, 0) },
+        { 0xFFFFFFFF, 0, 0, 0, RGB(0, 0, 0) },
+        { 0x8000FF00, 0, 0, 0, RGB(0, 0, 0) },
     };
     for (const auto& t : cases)
     {
-        const HSB x = ToHSB(t.c);
+        HSB x = { 7, 7, 7 };
+        RGB2HSB(t.c, x.h, x.s, x.v);
         EXPECT_EQ(t.h, x.h) << std::hex << t.c;
-        EXPECT_EQ(255, x.s);
-        EXPECT_EQ(255, x.v);
-        EXPECT_EQ(t.c, FromHSB(x.h, x.s, x.v)) << "back from hue " << t.h;
+        EXPECT_EQ(t.s, x.s) << std::hex << t.c;
+        EXPECT_EQ(t.v, x.v) << std::hex << t.c;
+        EXPECT_EQ(t.back, FromHSB(x.h, x.s, x.v)) << std::hex << t.c;
     }
-}
-
-TEST(ColorConversion, HueJustBelowRedIsTruncatedNotWrapped)
-{
-    // -1/255 x 60 + 360 = 359.76...: truncation must give 359, never 360 or 0
-    EXPECT_EQ(359, ToHSB(RGB(255, 0, 1)).h);
+    // the channel form agrees
     unsigned short h = 0;
     unsigned char s = 0, v = 0;
     RGB2HSB((unsigned char)255, (unsigned char)0, (unsigned char)1, h, s, v);
     EXPECT_EQ(359, h);
-    EXPECT_EQ(255, s);
-    EXPECT_EQ(255, v);
-}
-
-TEST(ColorConversion, SpecialColoursHaveNoChannels)
-{
-    for (unsigned long c : { 0x80000000UL, 0xFFFFFFFFUL, 0x8000FF00UL, 0x80FF0000UL })
-    {
-        HSB x = { 7, 7, 7 };
-        RGB2HSB(c, x.h, x.s, x.v);
-        EXPECT_EQ(0, x.h) << std::hex << c;
-        EXPECT_EQ(0, x.s);
-        EXPECT_EQ(0, x.v);
-    }
-    // bits 24-30 alone do not make a special colour
-    EXPECT_EQ(255, ToHSB(0x7F0000FF).v);
+    unsigned char r = 1, g = 1, b = 1;
+    HSB2RGB(0, 0, 0, r, g, b);
+    EXPECT_EQ(0, r + g + b);
 }
 
 TEST(ColorConversion, ZeroSaturationIsGreyAtEveryHue)
@@ -117,25 +112,6 @@ TEST(ColorConversion, Hue360IsHue0)
         for (int v = 0; v < 256; v += 5)
             ASSERT_EQ(FromHSB(0, (unsigned char)s, (unsigned char)v),
                 FromHSB(360, (unsigned char)s, (unsigned char)v)) << s << "," << v;
-}
-
-TEST(ColorConversion, HSBToRGBClearsTheTopByte)
-{
-    EXPECT_EQ(RGB(255, 255, 0), FromHSB(60, 255, 255));
-    EXPECT_EQ(RGB(255, 0, 255), FromHSB(300, 255, 255));
-    unsigned char r = 1, g = 1, b = 1;
-    HSB2RGB(0, 0, 0, r, g, b);
-    EXPECT_EQ(0, r + g + b);
-}
-
-TEST(ColorConversion, RoundTripTruncatesBothWays)
-{
-    // both directions truncate, so an RGB colour does not always come back
-    const HSB x = ToHSB(RGB(0, 240, 12));
-    EXPECT_EQ(122, x.h);
-    EXPECT_EQ(255, x.s);
-    EXPECT_EQ(240, x.v);
-    EXPECT_EQ(RGB(0, 240, 7), FromHSB(x.h, x.s, x.v));
 }
 
 TEST(ColorConversion, RoundTripOverTheWholeRGBCube)
@@ -266,48 +242,46 @@ TEST(ColorCompare, IsAntisymmetric)
             }
 }
 
+// 1: the first colour goes before the second (its key is smaller), -1: after, by hand from the keys.
 TEST(ColorCompare, SmallerKeyGoesFirst)
 {
-    EXPECT_EQ(-1, CompareColors(RGB(255, 0, 0), RGB(254, 0, 0), COLORSORT_RED));
-    EXPECT_EQ(1, CompareColors(RGB(0, 10, 0), RGB(0, 11, 0), COLORSORT_GREEN));
-    EXPECT_EQ(1, CompareColors(RGB(0, 0, 10), RGB(0, 0, 11), COLORSORT_BLUE));
-    EXPECT_EQ(1, CompareColors(RGB(255, 0, 0), RGB(0, 255, 0), COLORSORT_HUE));
-    EXPECT_EQ(1, CompareColors(RGB(200, 150, 150), RGB(200, 0, 0), COLORSORT_SATURATION));
-    EXPECT_EQ(1, CompareColors(RGB(100, 0, 0), RGB(0, 0, 101), COLORSORT_BRIGHTNESS));
-    // grey level weighs green most: pure red is darker than pure green
-    EXPECT_EQ(1, CompareColors(RGB(255, 0, 0), RGB(0, 255, 0), COLORSORT_GRAYSCALE));
-    EXPECT_EQ(-1, CompareColors(RGB(0, 255, 0), RGB(0, 0, 255), COLORSORT_GRAYSCALE));
-}
-
-TEST(ColorCompare, SecondaryTermsCanOutweighOneStepOfThePrimary)
-{
-    // red key: r x 65025 + (256 - g) x 256 + (256 - b); 65025 < 65536, so less green and blue
-    // on a darker red beats one step of red
-    EXPECT_EQ(1, CompareColors(RGB(11, 255, 255), RGB(10, 0, 0), COLORSORT_RED));
-    EXPECT_EQ(-1, CompareColors(RGB(11, 200, 255), RGB(10, 0, 0), COLORSORT_RED));
-    EXPECT_EQ(-1, CompareColors(RGB(11, 0, 0), RGB(10, 0, 0), COLORSORT_RED));
-}
-
-TEST(ColorCompare, FirstKeyFlagPresentWins)
-{
-    // grayscale is tested before red, red before hue
     const unsigned long dark = RGB(200, 0, 0), light = RGB(0, 200, 0);
-    EXPECT_EQ(1, CompareColors(dark, light, COLORSORT_GRAYSCALE | COLORSORT_RED));
-    EXPECT_EQ(-1, CompareColors(dark, light, COLORSORT_RED | COLORSORT_GREEN));
-    EXPECT_EQ(-1, CompareColors(dark, light, COLORSORT_RED | COLORSORT_HUE));
-    EXPECT_EQ(1, CompareColors(dark, light, COLORSORT_HUE | COLORSORT_SATURATION));
-}
-
-TEST(ColorCompare, EqualKeysFallBackToBrightness)
-{
-    // no key at all: darker first
-    EXPECT_EQ(1, CompareColors(RGB(10, 10, 10), RGB(20, 20, 20), 0));
-    EXPECT_EQ(-1, CompareColors(RGB(0, 0, 200), RGB(0, 100, 0), 0));
-    // red keys collide: 10 x 65025 + 256 x 256 + 256 = 11 x 65025 + 2 x 256 + 255
-    EXPECT_EQ(1, CompareColors(RGB(10, 0, 0), RGB(11, 254, 1), COLORSORT_RED));
-    EXPECT_EQ(-1, CompareColors(RGB(11, 254, 1), RGB(10, 0, 0), COLORSORT_RED));
-    // greys: hue and saturation keys only differ through the brightness part of the key
-    EXPECT_EQ(1, CompareColors(RGB(50, 50, 50), RGB(60, 60, 60), COLORSORT_HUE));
+    struct
+    {
+        unsigned long c1, c2, dwFlags;
+        int nResult;
+    } cases[] = {
+        { RGB(255, 0, 0), RGB(254, 0, 0), COLORSORT_RED, -1 },
+        { RGB(0, 10, 0), RGB(0, 11, 0), COLORSORT_GREEN, 1 },
+        { RGB(0, 0, 10), RGB(0, 0, 11), COLORSORT_BLUE, 1 },
+        { RGB(255, 0, 0), RGB(0, 255, 0), COLORSORT_HUE, 1 },
+        { RGB(200, 150, 150), RGB(200, 0, 0), COLORSORT_SATURATION, 1 },
+        { RGB(100, 0, 0), RGB(0, 0, 101), COLORSORT_BRIGHTNESS, 1 },
+        // grey level weighs green most: pure red is darker than pure green
+        { RGB(255, 0, 0), RGB(0, 255, 0), COLORSORT_GRAYSCALE, 1 },
+        { RGB(0, 255, 0), RGB(0, 0, 255), COLORSORT_GRAYSCALE, -1 },
+        // red key r x 65025 + (256 - g) x 256 + (256 - b): 65025 < 65536, so less green and
+        // blue on a darker red outweighs one step of red
+        { RGB(11, 255, 255), RGB(10, 0, 0), COLORSORT_RED, 1 },
+        { RGB(11, 200, 255), RGB(10, 0, 0), COLORSORT_RED, -1 },
+        { RGB(11, 0, 0), RGB(10, 0, 0), COLORSORT_RED, -1 },
+        // the first key flag present wins: grayscale before red, red before hue
+        { dark, light, COLORSORT_GRAYSCALE | COLORSORT_RED, 1 },
+        { dark, light, COLORSORT_RED | COLORSORT_GREEN, -1 },
+        { dark, light, COLORSORT_RED | COLORSORT_HUE, -1 },
+        { dark, light, COLORSORT_HUE | COLORSORT_SATURATION, 1 },
+        // equal keys fall back to brightness: no key at all, darker first
+        { RGB(10, 10, 10), RGB(20, 20, 20), 0, 1 },
+        { RGB(0, 0, 200), RGB(0, 100, 0), 0, -1 },
+        // red keys collide: 10 x 65025 + 256 x 256 + 256 = 11 x 65025 + 2 x 256 + 255
+        { RGB(10, 0, 0), RGB(11, 254, 1), COLORSORT_RED, 1 },
+        { RGB(11, 254, 1), RGB(10, 0, 0), COLORSORT_RED, -1 },
+        // greys: the hue key differs only through its brightness part
+        { RGB(50, 50, 50), RGB(60, 60, 60), COLORSORT_HUE, 1 },
+    };
+    for (const auto& t : cases)
+        EXPECT_EQ(t.nResult, CompareColors(t.c1, t.c2, t.dwFlags))
+            << std::hex << t.c1 << " " << t.c2 << " flags " << t.dwFlags;
 }
 
 TEST(ColorCompare, SpecialColoursGoLastInDescendingOrderWhateverTheFlags)
@@ -361,7 +335,7 @@ TEST(UILColor, ConstructionAndConversion)
     CUILColor none;
     EXPECT_EQ(0u, (unsigned long)none);
     EXPECT_EQ(0, none.H() + none.S() + none.V());
-    EXPECT_EQ(8u, sizeof(CUILColor));
+    static_assert(sizeof(CUILColor) == 8, "a colour is its RGB value and its HSB triple");
 
     CUILColor c(RGB(0, 255, 0));
     EXPECT_EQ(120, c.H());

@@ -1,8 +1,11 @@
-// FrameAndImageListTest.cpp - Draw3DFrame's bands by style, the embossed and shadow looks of
+// test_frame_imagelist.cpp - Draw3DFrame's bands by style, the embossed and shadow looks of
 // image-list images, DrawBitmap and the debugging dumps.
 #include "BitmapTestUtil.h"
 #include <gtest/gtest.h>
 #include "colors/FrameColors.h"
+#include <stdio.h>
+#include <stdlib.h>
+#include <string>
 #include "wexotest.h"
 
 namespace
@@ -22,7 +25,7 @@ protected:
         memcpy(m_points, square, sizeof(square));
     }
 
-    CTestCanvas m_canvas;
+    CPixelCanvas m_canvas;
     CFrameColors m_colors;
     POINT m_points[4];
 
@@ -80,19 +83,29 @@ TEST_F(Frame3D, StylesWithoutOrWithBlackInnerBand)
 
 TEST_F(Frame3D, SoftAndDarkFaceColours)
 {
-    const COLORREF clrSoftHighlight = GetMixColor(m_colors.m_clrFace, m_colors.m_clrHighlight, 0.75f);
-    const COLORREF clrSoftShadow = GetMixColor(m_colors.m_clrFace, m_colors.m_clrShadow, 0.75f);
-    ASSERT_TRUE(Draw(FRAME3D_SOFT, &m_colors));
-    EXPECT_EQ(clrSoftHighlight, At(8, 20));
-    EXPECT_EQ(clrSoftShadow, At(30, 20));
-    EXPECT_EQ(m_colors.m_clrFace, At(20, 20));
-
-    ASSERT_TRUE(Draw(FRAME3D_DARKFACE, &m_colors));
-    EXPECT_EQ(GetMixColor(m_colors.m_clrFace, m_colors.m_clrShadow, 0.3f), At(20, 20));
-    // with the soft style the face darkens toward the softened shadow
-    ASSERT_TRUE(Draw(FRAME3D_DARKFACE | FRAME3D_SOFT, &m_colors));
-    EXPECT_EQ(GetMixColor(m_colors.m_clrFace, clrSoftShadow, 0.3f), At(20, 20));
-    EXPECT_EQ(clrSoftShadow, At(30, 20));
+    // face (192, 192, 192), highlight (255, 255, 180), shadow (100, 100, 120); a mix is
+    // a x (1 - t) + b x t, truncated
+    struct SCase
+    {
+        UINT nStyle;
+        COLORREF clrHighlight, clrShadow, clrFace;
+    };
+    const SCase cases[] = {
+        // soft: highlight and shadow three quarters of the way from the face: 48 + 191.25,
+        // 48 + 135; 48 + 75, 48 + 90
+        { FRAME3D_SOFT, RGB(239, 239, 183), RGB(123, 123, 138), RGB(192, 192, 192) },
+        // dark face: 0.3 of the way to the shadow: 134.4 + 30, 134.4 + 36
+        { FRAME3D_DARKFACE, RGB(255, 255, 180), RGB(100, 100, 120), RGB(164, 164, 170) },
+        // both: toward the softened shadow, 134.4 + 36.9, 134.4 + 41.4
+        { FRAME3D_DARKFACE | FRAME3D_SOFT, RGB(239, 239, 183), RGB(123, 123, 138), RGB(171, 171, 175) },
+    };
+    for (const SCase& c : cases)
+    {
+        ASSERT_TRUE(Draw(c.nStyle, &m_colors));
+        EXPECT_EQ(c.clrHighlight, At(8, 20)) << c.nStyle;
+        EXPECT_EQ(c.clrShadow, At(30, 20)) << c.nStyle;
+        EXPECT_EQ(c.clrFace, At(20, 20)) << c.nStyle;
+    }
 }
 
 TEST_F(Frame3D, FrameOnlyLeavesTheInsideAndTheClipping)
@@ -109,8 +122,8 @@ TEST_F(Frame3D, FrameOnlyLeavesTheInsideAndTheClipping)
     EXPECT_EQ(m_colors.m_clrFace, At(9, 29));
     EXPECT_EQ(clrBlack, At(31, 20));
     EXPECT_EQ(m_colors.m_clrShadow, At(30, 20));
-    // the highlight becomes a touch of shadow on the face
-    EXPECT_EQ(GetMixColor(m_colors.m_clrFace, m_colors.m_clrShadow, 0.1f), At(8, 20));
+    // the highlight becomes a touch (0.1) of shadow on the face: 172.8 + 10, 172.8 + 12
+    EXPECT_EQ(RGB(182, 182, 184), At(8, 20));
     // afterwards the DC has no clipping region
     HRGN hRgn = ::CreateRectRgn(0, 0, 0, 0);
     EXPECT_EQ(0, ::GetClipRgn(m_canvas.DC().m_hDC, hRgn));
@@ -155,7 +168,7 @@ class ImageLooks : public testing::Test
 {
 protected:
     CImageList m_list;
-    CTestCanvas m_canvas;
+    CPixelCanvas m_canvas;
 
     ImageLooks() : m_canvas(40, 40, clrBack) {}
 
@@ -258,20 +271,29 @@ TEST_F(ImageLooks, RefuseMissingListsAndImages)
 
 TEST_F(ImageLooks, DebuggingDumpsAreNumberedFiles)
 {
-    // every dump of this test program comes from here, so the numbers start at 000
+    // the numbers go on from whatever other tests dumped before: the first one is looked up
     DeleteTestTree("C:\\BmpSpy");
     CBitmapEx bitmap;
     FillTestBitmap(bitmap, 5, 3, 24, [](int x, int y) { return RGB(x * 50, y * 100, 7); });
     ASSERT_TRUE(Spy(&bitmap, "first"));
+    WIN32_FIND_DATAA found;
+    HANDLE hFind = ::FindFirstFileA("C:\\BmpSpy\\*-first.bmp", &found);
+    ASSERT_NE(INVALID_HANDLE_VALUE, hFind);
+    ::FindClose(hFind);
+    const int nFirst = atoi(found.cFileName);
+    auto path = [nFirst](int n, const char* lpszName) {
+        char sz[MAX_PATH];
+        sprintf(sz, "C:\\BmpSpy\\%03d-%s.bmp", nFirst + n, lpszName);
+        return std::string(sz);
+    };
     ASSERT_TRUE(Spy((HIMAGELIST)m_list, "icons"));
 
     CBitmapEx loaded;
-    ASSERT_TRUE(loaded.Load("C:\\BmpSpy\\000-first.bmp"));
+    ASSERT_TRUE(loaded.Load(path(0, "first").c_str()));
     EXPECT_EQ(bitmap.GetPixel(4, 2), loaded.GetPixel(4, 2));
-    ASSERT_TRUE(loaded.Load("C:\\BmpSpy\\001-icons.bmp"));
-    EXPECT_EQ(32, loaded.Width());
-    EXPECT_EQ(16, loaded.Height());
-    CTestCanvas canvas(32, 16);
+    ASSERT_TRUE(loaded.Load(path(1, "icons").c_str()));
+    EXPECT_EQ(CSize(32, 16), loaded.GetRect().Size());
+    CPixelCanvas canvas(32, 16);
     loaded.Draw(&canvas.DC());
     EXPECT_EQ(RGB(255, 255, 255), canvas.Pixel(0, 0));     // the mask shows white
     EXPECT_EQ(RGB(0, 0, 0), canvas.Pixel(8, 8));
@@ -284,9 +306,9 @@ TEST_F(ImageLooks, DebuggingDumpsAreNumberedFiles)
     CBitmapEx empty;
     EXPECT_EQ(0, Spy(&empty, "empty"));
     ASSERT_TRUE(Spy(&bitmap, "last"));
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA("C:\\BmpSpy\\002-none.bmp"));
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA("C:\\BmpSpy\\002-empty.bmp"));
-    EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA("C:\\BmpSpy\\003-last.bmp"));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(path(2, "none").c_str()));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(path(2, "empty").c_str()));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(path(3, "last").c_str()));
     EXPECT_TRUE(DeleteTestTree("C:\\BmpSpy"));
 }
 
@@ -302,7 +324,7 @@ TEST(DrawBitmap, CopiesTheWholeBitmapToTheOrigin)
     dc.FillSolidRect(5, 3, 1, 1, RGB(200, 0, 0));
     dc.SelectObject(pOld);
 
-    CTestCanvas canvas(10, 10, RGB(255, 255, 255));
+    CPixelCanvas canvas(10, 10, RGB(255, 255, 255));
     EXPECT_TRUE(DrawBitmap(canvas.DC(), &bitmap));
     EXPECT_EQ(RGB(10, 20, 30), canvas.Pixel(0, 0));
     EXPECT_EQ(RGB(200, 0, 0), canvas.Pixel(5, 3));

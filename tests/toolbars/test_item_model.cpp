@@ -1,4 +1,4 @@
-// ItemModelTest.cpp - filling items from button records, command texts from the host's menu and
+// test_item_model.cpp - filling items from button records, command texts from the host's menu and
 // string resources, the item options menu, and copies of items of derived classes.
 #include "ItemTestUtil.h"
 #include "toolbars_test_res.h"

@@ -1,4 +1,4 @@
-// ItemDrawTest.cpp - items drawn as bar buttons and as menu entries: normal, hot, pressed,
+// test_item_draw.cpp - items drawn as bar buttons and as menu entries: normal, hot, pressed,
 // checked and disabled looks, popup arrows, check marks, shortcut texts and vertical items, all
 // in the colours the host gives for the toolbar context.
 #include "ItemTestUtil.h"

@@ -1,4 +1,4 @@
-// ServiceImagesAndFontsTest.cpp - the sixteen service glyphs (their shapes, transparency and
+// test_service_images_fonts.cpp - the sixteen service glyphs (their shapes, transparency and
 // colouring) and the two item fonts with their face fallbacks.
 #include "ItemTestUtil.h"
 #include <gtest/gtest.h>
@@ -210,8 +210,9 @@ TEST(ItemFonts, TrueTypeMenuFaceServesBothFonts)
 {
     CItemFonts fonts;
     LOGFONTA lfMenu = MenuLikeFont("Tahoma");
-    if (!CItemFonts::FaceExists("Tahoma", AnsiCharSet()) || !CItemFonts::IsTrueTypeFace(MenuLikeFont("Tahoma", TRUE)))
-        GTEST_SKIP() << "no TrueType Tahoma here";
+    // the set-up installs the fonts these tests need; a missing one fails, it does not skip
+    ASSERT_TRUE(CItemFonts::FaceExists("Tahoma", AnsiCharSet()) && CItemFonts::IsTrueTypeFace(MenuLikeFont("Tahoma", TRUE)))
+        << "no TrueType Tahoma: run scripts/setup.sh";
     ASSERT_TRUE(fonts.Create(&lfMenu));
     EXPECT_STREQ("Tahoma", FaceOf(fonts.m_fontHorz));
     EXPECT_STREQ("Tahoma", FaceOf(fonts.m_fontVert));
@@ -220,9 +221,9 @@ TEST(ItemFonts, TrueTypeMenuFaceServesBothFonts)
 TEST(ItemFonts, RasterMenuFaceGetsATrueTypeVerticalFont)
 {
     LOGFONTA lfMenu = MenuLikeFont("MS Sans Serif");
-    if (!CItemFonts::FaceExists("MS Sans Serif", AnsiCharSet()) ||
-        CItemFonts::IsTrueTypeFace(MenuLikeFont("MS Sans Serif", TRUE)))
-        GTEST_SKIP() << "no raster MS Sans Serif here";
+    ASSERT_TRUE(CItemFonts::FaceExists("MS Sans Serif", AnsiCharSet()) &&
+        !CItemFonts::IsTrueTypeFace(MenuLikeFont("MS Sans Serif", TRUE)))
+        << "no raster MS Sans Serif: run scripts/setup.sh";
     CItemFonts fonts;
     ASSERT_TRUE(fonts.Create(&lfMenu));
     // the horizontal font keeps the menu's face; the vertical one is a turnable stand-in

@@ -1,4 +1,4 @@
-// MouseActionTest.cpp - click-or-drag decisions (records and real input for each button), the
+// test_mouse_action.cpp - click-or-drag decisions (records and real input for each button), the
 // live key-state flags, the flat hover state and the right-edge grip of toolbar controls.
 #include <WEXOctrl.h>
 #include <gtest/gtest.h>
@@ -18,22 +18,31 @@ struct SButton
     int (CMouseActionInfo::*pfnIsClick)();
     int (CMouseActionInfo::*pfnIsStartDrag)();
     DWORD dwInputDown, dwInputUp;
-    BOOL bWaits;        // a drag needs a third of the double-click time
 };
 
 const SButton s_buttons[3] = {
     { "left", WM_LBUTTONDOWN, WM_LBUTTONUP, 1, 2, MK_LBUTTON, &CMouseActionInfo::IsLButtonClick,
-        &CMouseActionInfo::IsLButtonStartDrag, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, FALSE },
+        &CMouseActionInfo::IsLButtonStartDrag, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP },
     { "middle", WM_MBUTTONDOWN, WM_MBUTTONUP, 3, 4, MK_MBUTTON, &CMouseActionInfo::IsMButtonClick,
-        &CMouseActionInfo::IsMButtonStartDrag, MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP, TRUE },
+        &CMouseActionInfo::IsMButtonStartDrag, MOUSEEVENTF_MIDDLEDOWN, MOUSEEVENTF_MIDDLEUP },
     { "right", WM_RBUTTONDOWN, WM_RBUTTONUP, 5, 6, MK_RBUTTON, &CMouseActionInfo::IsRButtonClick,
-        &CMouseActionInfo::IsRButtonStartDrag, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, TRUE },
+        &CMouseActionInfo::IsRButtonStartDrag, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP },
 };
 
-DWORD ThirdOfDoubleClick()
+// Sets the double-click time for a scope.  A right or middle press must be held a third of it
+// before a move drags: 1 ms lets every move through, 5000 ms none within a test, so no test
+// waits for the clock.
+class CDoubleClickTime
 {
-    return ::GetDoubleClickTime() / 3;
-}
+public:
+    explicit CDoubleClickTime(UINT nTime) : m_nOld(::GetDoubleClickTime()) { ::SetDoubleClickTime(nTime); }
+    ~CDoubleClickTime() { ::SetDoubleClickTime(m_nOld); }
+
+private:
+    UINT m_nOld;
+};
+const UINT nEveryMoveLate = 1;
+const UINT nNoMoveLate = 5000;
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -97,8 +106,9 @@ TEST(MouseActionRecords, ClickToleranceWindowAndClearingForEachButton)
         EXPECT_EQ(0, (info.*b.pfnIsClick)());
 
         // a slow press is still a click: time plays no part
+        CDoubleClickTime time(30);
         info.OnAction(hWndA, b.nDown, b.nFlag, CPoint(10, 10));
-        ::Sleep(ThirdOfDoubleClick() + 30);
+        ::Sleep(20);
         info.OnAction(hWndA, b.nUp, 0, CPoint(10, 10));
         EXPECT_EQ(1, (info.*b.pfnIsClick)());
     }
@@ -116,8 +126,8 @@ TEST(MouseActionRecords, OnlyTheButtonsOwnRecordsCount)
     EXPECT_EQ(1, info.IsLButtonClick());
 
     // a move with the left button held is no drag of the right one
+    CDoubleClickTime time(nEveryMoveLate);
     info.OnRButtonDown(hWndA, MK_RBUTTON, CPoint(10, 10));
-    ::Sleep(ThirdOfDoubleClick() + 30);
     info.OnMouseMove(hWndA, MK_LBUTTON, CPoint(30, 30));
     EXPECT_EQ(0, info.IsRButtonStartDrag());
     info.OnMouseMove(hWndA, MK_RBUTTON, CPoint(30, 30));
@@ -153,11 +163,12 @@ TEST(MouseActionRecords, RightAndMiddleDragsWaitForAThirdOfTheDoubleClickTime)
         SCOPED_TRACE(b.lpszName);
         CMouseActionInfo info;
         info.OnAction(hWndA, b.nDown, b.nFlag, CPoint(50, 50));
-        ::Sleep(10);
         info.OnMouseMove(hWndA, b.nFlag, CPoint(55, 50));
-        EXPECT_EQ(0, (info.*b.pfnIsStartDrag)());
-        ::Sleep(ThirdOfDoubleClick() + 20);
-        info.OnMouseMove(hWndA, b.nFlag, CPoint(55, 50));
+        {
+            CDoubleClickTime time(nNoMoveLate);
+            EXPECT_EQ(0, (info.*b.pfnIsStartDrag)());
+        }
+        CDoubleClickTime time(nEveryMoveLate);
         EXPECT_EQ(1, (info.*b.pfnIsStartDrag)());
         // and the press is used up
         info.OnMouseMove(hWndA, b.nFlag, CPoint(60, 50));
@@ -252,10 +263,9 @@ TEST_F(MouseActionInput, EachButtonClicksInPlaceAndDragsWhenMoved)
 
         // pressed elsewhere, or the press would make a double click with the click before
         m_wnd.Reset();
+        CDoubleClickTime time(nEveryMoveLate);
         CMouseScript drag;
         drag.MoveTo(At(150, 100)).Button(b.dwInputDown);
-        if (b.bWaits)
-            drag.Wait(ThirdOfDoubleClick() + 40);
         drag.MoveTo(At(153, 100)).MoveTo(At(160, 102)).MoveTo(At(170, 102)).Button(b.dwInputUp);
         ASSERT_TRUE(drag.Run());
         EXPECT_EQ(1, m_wnd.m_nDrags[i]);      // reported once, however long the drag
@@ -265,14 +275,10 @@ TEST_F(MouseActionInput, EachButtonClicksInPlaceAndDragsWhenMoved)
 
 TEST_F(MouseActionInput, AQuickRightMoveIsNotYetADrag)
 {
-    // the script's steps are 20 ms apart: all of it lies well within a third of 900 ms
-    const UINT nOldTime = ::GetDoubleClickTime();
-    ::SetDoubleClickTime(900);
+    CDoubleClickTime time(nNoMoveLate);
     CMouseScript script;
     script.MoveTo(At(50, 50)).RightDown().MoveTo(At(55, 50)).MoveTo(At(56, 50)).RightUp();
-    const BOOL bRan = script.Run();
-    ::SetDoubleClickTime(nOldTime);
-    ASSERT_TRUE(bRan);
+    ASSERT_TRUE(script.Run());
     EXPECT_EQ(0, m_wnd.m_nDrags[2]);
     EXPECT_EQ(0, m_wnd.m_nClicks[2]);      // released too far away for a click
 }
@@ -410,17 +416,18 @@ TEST(FlatState, GivenPointsSetAndClearTheHotBitAndTheTimer)
 
     button.ValidateRect(NULL);
     const POINT ptInside = { 49, 29 };
-    EXPECT_EQ(0x5 | UIL_FLATSTATE_HOT, UpdateFlatState(0x5, &button, &ptInside));
+    // the hover bit is 0x1; the caller's other bits stay as they are
+    EXPECT_EQ(0x7, UpdateFlatState(0x6, &button, &ptInside));
     EXPECT_TRUE(IsInvalid(&button));
 
     // unchanged: no repaint
     button.ValidateRect(NULL);
-    EXPECT_EQ(UIL_FLATSTATE_HOT, UpdateFlatState(UIL_FLATSTATE_HOT, &button, &ptInside));
+    EXPECT_EQ(0x1, UpdateFlatState(0x1, &button, &ptInside));
     EXPECT_FALSE(IsInvalid(&button));
 
     // the timer runs while the point is inside (the window's own OnTimer then finds the cursor
     // far away and stops it)
-    button.m_nState = UIL_FLATSTATE_HOT;
+    button.m_nState = 0x1;
     PumpTestMessages(200);
     EXPECT_GE(button.m_nTicks, 1);
     EXPECT_EQ(0, button.m_nState);
@@ -428,7 +435,7 @@ TEST(FlatState, GivenPointsSetAndClearTheHotBitAndTheTimer)
     const POINT ptOutside = { 50, 30 };
     button.m_nTicks = 0;
     button.ValidateRect(NULL);
-    EXPECT_EQ(0x4, UpdateFlatState(0x4 | UIL_FLATSTATE_HOT, &button, &ptOutside));
+    EXPECT_EQ(0x6, UpdateFlatState(0x7, &button, &ptOutside));
     EXPECT_TRUE(IsInvalid(&button));
     PumpTestMessages(200);
     EXPECT_EQ(0, button.m_nTicks);
@@ -444,7 +451,7 @@ TEST(FlatState, TheHighlightFollowsTheRealCursorInAndOut)
     CMouseScript in;
     in.MoveTo(ScreenPoint(&button, CPoint(20, 15))).MoveTo(ScreenPoint(&button, CPoint(21, 15)));
     ASSERT_TRUE(in.Run());
-    EXPECT_EQ(UIL_FLATSTATE_HOT, button.m_nState);
+    EXPECT_EQ(0x1, button.m_nState);
 
     // over the parent the button gets no more mouse messages: only its timer notices
     CMouseScript out;

@@ -1,4 +1,4 @@
-// BookMarkTest.cpp - the tab strip: tab states and numbering, horizontal, vertical and fitted
+// test_bookmark.cpp - the tab strip: tab states and numbering, horizontal, vertical and fitted
 // layouts, scrolling, selection by real clicks and the commands it sends, pulling a tab, the tab
 // menu with the host's entries, the window picker, tool tips, painting and GDI balance.
 #include <WEXOctrl.h>
@@ -106,6 +106,19 @@ BOOL MakeImageList(CImageList& images, int cx, int cy)
     CBitmap bitmap;
     return images.Create(cx, cy, ILC_COLOR24 | ILC_MASK, 1, 1) && bitmap.CreateBitmap(cx, cy, 1, 32, NULL)
         && images.Add(&bitmap, RGB(255, 0, 255)) == 0;
+}
+
+// nCount tabs of length 100 along the strip: no text (16 pixels of margins) and an 84-pixel image
+BOOL AddLongTabs(CBookMark& strip, CImageList& images, int nCount)
+{
+    if (!MakeImageList(images, 84, 84))
+        return FALSE;
+    for (int i = 0; i < nCount; i++)
+    {
+        strip.AddMark("");
+        strip.GetButton(i)->SetImage(&images, 0);
+    }
+    return TRUE;
 }
 
 // the items of the popup menu open now, read from the menu's window
@@ -281,26 +294,46 @@ TEST_F(TabStrip, RemovingKeepsTheSelectedWindowOrTakesTheNewLast)
 /////////////////////////////////////////////////////////////////////////////
 // Layouts
 
-TEST_F(TabStrip, HorizontalTabsHangFromTheTopEdgeAfterTheScrollButtons)
+// The three layouts with three tabs of length 100, more than the strip holds, so both scroll
+// buttons are on.
+TEST_F(TabStrip, TheThreeLayoutsPlaceTabsAfterTheScrollButtons)
 {
-    AddTabs(3);
-    const int h = 22;
-    EXPECT_EQ(CRect(0, 3, 12, h - 1), InStrip(&m_strip.m_btnBack));
-    EXPECT_EQ(CRect(12, 3, 24, h - 1), InStrip(&m_strip.m_btnForward));
-    int x = 26;
-    for (int i = 0; i < 3; i++)
+    struct
     {
-        CBookMarkButton* pTab = m_strip.GetButton(i);
-        const CSize size = pTab->CalcSize(h);
-        EXPECT_EQ(h, size.cy);
-        EXPECT_EQ(size, pTab->GetSize());
-        EXPECT_EQ(CRect(x, -2, x + size.cx, h), InStrip(pTab)) << i;
-        x += size.cx;
+        DWORD dwStyle;
+        CSize sizeStrip;
+        CRect rectBack, rectForward, rectFirst;
+    } cases[] = {
+        // along the top edge, after the buttons at x 0 and 12
+        { 0, CSize(300, 22), CRect(0, 3, 12, 21), CRect(12, 3, 24, 21), CRect(26, -2, 126, 22) },
+        // down the right edge, below the buttons
+        { BMS_VERT_LEFT, CSize(24, 260), CRect(1, 0, 21, 12), CRect(1, 12, 21, 24), CRect(0, 26, 26, 126) },
+        // down the left edge from the top, the buttons at the bottom
+        { BMS_VERT_RIGHT, CSize(24, 260), CRect(3, 236, 23, 248), CRect(3, 248, 23, 260), CRect(-2, 4, 24, 104) },
+    };
+    CImageList images;
+    ASSERT_TRUE(AddLongTabs(m_strip, images, 3));
+    for (const auto& c : cases)
+    {
+        m_strip.SetWindowPos(NULL, 0, 0, c.sizeStrip.cx, c.sizeStrip.cy, SWP_NOMOVE | SWP_NOZORDER);
+        m_strip.SetBMStyle(c.dwStyle);
+        const bool bVert = c.dwStyle != 0;
+        EXPECT_EQ(c.rectBack, InStrip(&m_strip.m_btnBack)) << c.dwStyle;
+        EXPECT_EQ(c.rectForward, InStrip(&m_strip.m_btnForward)) << c.dwStyle;
+        EXPECT_EQ(bVert, m_strip.m_btnBack.IsVertical() != FALSE) << c.dwStyle;
+        for (int i = 0; i < 3; i++)
+        {
+            EXPECT_EQ(c.rectFirst + CPoint(bVert ? 0 : 100 * i, bVert ? 100 * i : 0), InStrip(m_strip.GetButton(i)))
+                << "style " << c.dwStyle << " tab " << i;
+            EXPECT_EQ(c.dwStyle, m_strip.GetButton(i)->GetBMStyle()) << c.dwStyle;
+        }
+        // the length along the strip counts from 26 in every layout
+        EXPECT_EQ(bVert ? 24 : 326, m_strip.m_nTotalCX) << c.dwStyle;
+        if (bVert)
+            EXPECT_EQ(326, m_strip.m_nTotalCY) << c.dwStyle;
+        EXPECT_TRUE(m_strip.m_btnBack.IsWindowEnabled()) << c.dwStyle;
+        EXPECT_TRUE(m_strip.m_btnForward.IsWindowEnabled()) << c.dwStyle;
     }
-    EXPECT_EQ(x, m_strip.m_nTotalCX);
-    // it all fits: no scrolling
-    EXPECT_FALSE(m_strip.m_btnBack.IsWindowEnabled());
-    EXPECT_FALSE(m_strip.m_btnForward.IsWindowEnabled());
 }
 
 TEST_F(TabStrip, ATabIsItsTextPlusMarginsAndItsImage)
@@ -360,25 +393,24 @@ TEST_F(TabStrip, TheImageAndItsIndicatorChildSitAtTheTabsStart)
 
 TEST_F(TabStrip, OverflowEnablesScrollingAndTheLengthCountsEveryTab)
 {
-    AddTabs(10);
-    int nLength = 26;
-    for (int i = 0; i < 10; i++)
-        nLength += m_strip.GetButton(i)->CalcSize(22).cx;
-    ASSERT_GT(nLength, 300);
-    EXPECT_EQ(nLength, m_strip.m_nTotalCX);
+    // four tabs of 100 after the buttons: 26 + 400 = 426 on a strip of 300
+    CImageList images;
+    ASSERT_TRUE(AddLongTabs(m_strip, images, 4));
+    m_strip.ResizeButtons(SWP_SHOWWINDOW);
+    EXPECT_EQ(426, m_strip.m_nTotalCX);
     EXPECT_TRUE(m_strip.m_btnBack.IsWindowEnabled());
     EXPECT_TRUE(m_strip.m_btnForward.IsWindowEnabled());
 
     // scrolled by one, the length stays: the scrolled-away tab still counts
     m_strip.SendMessage(WM_COMMAND, MAKEWPARAM(BM_ID_SCROLLFORWARD, BN_CLICKED), (LPARAM)m_strip.m_btnForward.m_hWnd);
     EXPECT_EQ(1, m_strip.GetFirstVisible());
-    EXPECT_EQ(nLength, m_strip.m_nTotalCX);
+    EXPECT_EQ(426, m_strip.m_nTotalCX);
     EXPECT_FALSE(m_strip.GetButton(0)->IsWindowVisible());
     EXPECT_EQ(26, InStrip(m_strip.GetButton(1)).left);
     EXPECT_TRUE(m_strip.m_btnBack.IsWindowEnabled());
 
-    // wide enough for all: the tabs come back and scrolling is off
-    m_strip.SetWindowPos(NULL, 0, 0, nLength + 1, 22, SWP_NOMOVE | SWP_NOZORDER);
+    // one pixel wider than all of it: the tabs come back and scrolling is off
+    m_strip.SetWindowPos(NULL, 0, 0, 427, 22, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_EQ(0, m_strip.GetFirstVisible());
     EXPECT_TRUE(m_strip.GetButton(0)->IsWindowVisible());
     EXPECT_EQ(26, InStrip(m_strip.GetButton(0)).left);
@@ -417,36 +449,41 @@ TEST_F(TabStrip, TheScrollButtonsScrollByOneTabWithinTheTabs)
     EXPECT_EQ(0, m_parent.Count(WM_COMMAND));
 }
 
-TEST_F(TabStrip, FitModeShrinksHorizontalTabsByOneRatio)
+// Fit mode with four tabs of length 100, the scroll buttons hidden in every orientation.
+//   horizontal 300 x 22: ratio (4 + 400) / (300 - 6) = 1.374, each tab (int)(100 / 1.374) = 72
+//   style 4, 24 x 260: each tab cut to (260 - 4) / 4 - 1 = 63, from y = 4, hanging off the right
+//   style 8, 24 x 260: each tab cut to (260 - 26) / 4 - 1 = 57, from y = 4, hanging off the left
+TEST_F(TabStrip, FitModeSharesTheStripAmongTheTabs)
 {
-    AddTabs(8);
-    std::vector<int> widths;
-    double dLength = 4;
-    for (int i = 0; i < 8; i++)
+    struct
     {
-        widths.push_back(m_strip.GetButton(i)->CalcSize(22).cx);
-        dLength += widths.back();
-    }
-    const double dRatio = dLength / (300 - 6);
-    ASSERT_GT(dRatio, 1.0);
-    m_strip.SetFirstVisible(2);
-    EXPECT_EQ(0u, m_strip.SetBMStyle(BMS_FIT));
-
-    EXPECT_FALSE(m_strip.m_btnBack.IsWindowVisible());
-    EXPECT_FALSE(m_strip.m_btnForward.IsWindowVisible());
-    int x = 4;
-    for (int i = 0; i < 8; i++)
+        DWORD dwStyle;
+        CSize sizeStrip;
+        CRect rectFirst;    // the first tab; the next ones follow along the strip
+    } cases[] = {
+        { BMS_FIT, CSize(300, 22), CRect(4, -2, 76, 22) },
+        { BMS_FIT | BMS_VERT_LEFT, CSize(24, 260), CRect(0, 4, 26, 67) },
+        { BMS_FIT | BMS_VERT_RIGHT, CSize(24, 260), CRect(-2, 4, 24, 61) },
+    };
+    CImageList images;
+    ASSERT_TRUE(AddLongTabs(m_strip, images, 4));
+    for (const auto& c : cases)
     {
-        const int cx = (int)(widths[i] / dRatio);
-        EXPECT_EQ(CRect(x, -2, x + cx, 22), InStrip(m_strip.GetButton(i))) << i;
-        x += cx;
+        m_strip.SetWindowPos(NULL, 0, 0, c.sizeStrip.cx, c.sizeStrip.cy, SWP_NOMOVE | SWP_NOZORDER);
+        m_strip.SetFirstVisible(0);
+        m_strip.SetBMStyle(c.dwStyle);
+        const bool bVert = (c.dwStyle & BMS_VERTMASK) != 0;
+        const CPoint ptStep = bVert ? CPoint(0, c.rectFirst.Height()) : CPoint(c.rectFirst.Width(), 0);
+        for (int i = 0; i < 4; i++)
+            EXPECT_EQ(c.rectFirst + CPoint(ptStep.x * i, ptStep.y * i), InStrip(m_strip.GetButton(i)))
+                << "style " << c.dwStyle << " tab " << i;
+        EXPECT_FALSE(m_strip.m_btnBack.IsWindowVisible());
+        EXPECT_FALSE(m_strip.m_btnForward.IsWindowVisible());
     }
-    EXPECT_LE(x, 300);
-
-    // back out of fit mode: the scroll buttons return
-    m_strip.SetBMStyle(0);
+    // out of fit mode the scroll buttons return and the tabs keep their length
+    m_strip.SetBMStyle(BMS_VERT_LEFT);
     EXPECT_TRUE(m_strip.m_btnBack.IsWindowVisible());
-    EXPECT_EQ(26, InStrip(m_strip.GetButton(m_strip.GetFirstVisible())).left);
+    EXPECT_EQ(CRect(0, 26, 26, 126), InStrip(m_strip.GetButton(0)));
 }
 
 namespace
@@ -462,48 +499,7 @@ protected:
 };
 }
 
-TEST_F(VerticalTabStrip, ScrollButtonsOnTopAndTabsHangFromTheRightEdge)
-{
-    AddTabs(3);
-    EXPECT_EQ(0u, m_strip.SetBMStyle(BMS_VERT_LEFT));
-    EXPECT_TRUE(m_strip.m_btnBack.IsVertical());
-    EXPECT_TRUE(m_strip.m_btnForward.IsVertical());
-    EXPECT_EQ(CRect(1, 0, 21, 12), InStrip(&m_strip.m_btnBack));
-    EXPECT_EQ(CRect(1, 12, 21, 24), InStrip(&m_strip.m_btnForward));
-    int y = 26;
-    int nLength = 26;
-    for (int i = 0; i < 3; i++)
-    {
-        CBookMarkButton* pTab = m_strip.GetButton(i);
-        EXPECT_EQ((UINT)BMS_VERT_LEFT, pTab->GetBMStyle());
-        const CSize size = pTab->CalcSize(24);
-        EXPECT_EQ(24, size.cx);
-        EXPECT_EQ(CRect(0, y, 26, y + size.cy), InStrip(pTab)) << i;
-        y += size.cy;
-        nLength += size.cy;
-    }
-    EXPECT_EQ(24, m_strip.m_nTotalCX);
-    EXPECT_EQ(nLength, m_strip.m_nTotalCY);
-    EXPECT_FALSE(m_strip.m_btnForward.IsWindowEnabled());
-}
-
-TEST_F(VerticalTabStrip, ScrollButtonsBelowAndTabsHangFromTheLeftEdge)
-{
-    AddTabs(3);
-    m_strip.SetBMStyle(BMS_VERT_RIGHT);
-    EXPECT_EQ(CRect(3, 236, 23, 248), InStrip(&m_strip.m_btnBack));
-    EXPECT_EQ(CRect(3, 248, 23, 260), InStrip(&m_strip.m_btnForward));
-    int y = 4;
-    for (int i = 0; i < 3; i++)
-    {
-        CBookMarkButton* pTab = m_strip.GetButton(i);
-        const CSize size = pTab->CalcSize(24);
-        EXPECT_EQ(CRect(-2, y, 24, y + size.cy), InStrip(pTab)) << i;
-        y += size.cy;
-    }
-}
-
-TEST_F(VerticalTabStrip, OverflowScrollsAndFitModeClipsToThePerTabMaximum)
+TEST_F(VerticalTabStrip, OverflowScrollsByOneTab)
 {
     AddTabs(8);
     m_strip.SetBMStyle(BMS_VERT_LEFT);
@@ -512,21 +508,6 @@ TEST_F(VerticalTabStrip, OverflowScrollsAndFitModeClipsToThePerTabMaximum)
     EXPECT_EQ(1, m_strip.GetFirstVisible());
     EXPECT_FALSE(m_strip.GetButton(0)->IsWindowVisible());
     EXPECT_EQ(26, InStrip(m_strip.GetButton(1)).top);
-
-    m_strip.SetBMStyle(BMS_VERT_LEFT | BMS_FIT);
-    m_strip.SetFirstVisible(0);
-    m_strip.ResizeButtons(SWP_SHOWWINDOW);
-    EXPECT_FALSE(m_strip.m_btnBack.IsWindowVisible());
-    // without scroll buttons the tabs share the height less 4, one pixel apart, but stay at least square
-    const int nMax = std::max((260 - 4) / 8 - 1, 24);
-    int y = 4;
-    for (int i = 0; i < 8; i++)
-    {
-        const int cy = std::min((int)m_strip.GetButton(i)->CalcSize(24).cy, nMax);
-        EXPECT_EQ(CRect(0, y, 26, y + cy), InStrip(m_strip.GetButton(i))) << i;
-        y += cy;
-    }
-    EXPECT_LE(y, 260);
 }
 
 /////////////////////////////////////////////////////////////////////////////

@@ -1,4 +1,4 @@
-// ImagesCollectionTest.cpp - global image numbers of the collection: start numbers fixed when a
+// test_images_collection.cpp - global image numbers of the collection: start numbers fixed when a
 // list is added and kept after removals, numbers naming their list in the high word, owned
 // lists, lookups, and drawing the image a number stands for.
 #include "ItemTestUtil.h"

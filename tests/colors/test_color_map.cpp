@@ -1,4 +1,4 @@
-// ColorArrayTest.cpp - the colour map: items and sort order, layout arithmetic, hit testing with
+// test_color_map.cpp - the colour map: items and sort order, layout arithmetic, hit testing with
 // real mouse input, selections and their notifications, the sort menu, tooltips and painting.
 #include "ColorTestWindows.h"
 #include <gtest/gtest.h>
@@ -64,48 +64,48 @@ protected:
 /////////////////////////////////////////////////////////////////////////////
 // Items
 
-TEST(ColorMapItems, SortedInsertionKeepsEqualItemsInArrivalOrder)
+// Each colour lands where the walk from index 0 stops: at the first colour it goes before, after
+// all its equals.  Flags 0 give every colour the key 0, so only the brightness tells them apart
+// and most colours have equals; a host that changes the flags without re-sorting leaves a list
+// out of order, where only the walk gives the documented place.
+TEST(ColorMapItems, InsertionStopsWhereTheWalkFromTheStartStops)
 {
-    CColorArray map;
-    EXPECT_EQ(0, map.AddItem(RGB(10, 20, 30), "first"));
-    EXPECT_EQ(1, map.AddItem(RGB(10, 20, 30), "second"));
-    EXPECT_EQ(2, map.AddItem(RGB(10, 20, 30), "third"));
-    // default order: by saturation, so a grey goes before the others
-    EXPECT_EQ(0, map.AddItem(RGB(90, 90, 90), "grey"));
-    EXPECT_EQ(4, map.AddItem(RGB(255, 0, 0), "red"));
-    EXPECT_STREQ("first", map.GetName(1));
-    EXPECT_STREQ("second", map.GetName(2));
-    EXPECT_STREQ("third", map.GetName(3));
-    EXPECT_EQ(COLORSORT_SATURATION, map.m_dwSortFlags);
-}
-
-TEST(ColorMapItems, EveryFlagKeepsTheMapSorted)
-{
-    const unsigned long flags[] = { COLORSORT_RED, COLORSORT_GREEN | COLORSORT_REVERSE, COLORSORT_BLUE,
+    const unsigned long flags[] = { 0, COLORSORT_RED, COLORSORT_GREEN | COLORSORT_REVERSE, COLORSORT_BLUE,
         COLORSORT_HUE | COLORSORT_GROUPGRAY, COLORSORT_SATURATION, COLORSORT_BRIGHTNESS | COLORSORT_REVERSE,
-        COLORSORT_GRAYSCALE | COLORSORT_GROUPGRAY | COLORSORT_REVERSE, 0 };
+        COLORSORT_GRAYSCALE | COLORSORT_GROUPGRAY | COLORSORT_REVERSE };
     for (unsigned long f : flags)
     {
         CColorArray map;
         map.m_dwSortFlags = f;
+        std::vector<unsigned long> walked;
         srand((unsigned)f + 1);
-        for (int i = 0; i < 300; i++)
+        for (int i = 0; i < 600; i++)
         {
-            unsigned long c = RandomColor();
+            if (i == 400)
+                map.m_dwSortFlags = f ^ COLORSORT_REVERSE;
+            unsigned long c = RandomColor() & 0xE0E0E0;    // few distinct values: many equals
             if (i % 9 == 0)
-                c = RGB(i % 256, i % 256, i % 256);
+                c = RGB(i % 4 * 60, i % 4 * 60, i % 4 * 60);
             if (i % 31 == 0)
-                c = 0x80000000 | (unsigned long)i;
-            const int n = map.AddItem(c, NULL);
-            ASSERT_EQ(c, map.m_Colors[n]);
+                c = 0x80000000 | (unsigned long)(i % 3);
+            size_t nWalk = 0;
+            while (nWalk < walked.size() && CompareColors(c, walked[nWalk], map.m_dwSortFlags) <= 0)
+                nWalk++;
+            walked.insert(walked.begin() + nWalk, c);
+            ASSERT_EQ((int)nWalk, map.AddItem(c, NULL)) << "flags " << f << " item " << i;
         }
-        ASSERT_EQ(300, map.m_Names.GetSize());
-        ExpectSorted(map);
-        // ordinary colours, then the ten special colours in descending order of their values
-        EXPECT_FALSE(IsSpecialColor(map.m_Colors[289])) << f;
-        EXPECT_EQ(0x80000117u, map.m_Colors[290]) << f;     // 279, the last multiple of 31
-        EXPECT_EQ(0x80000000u, map.m_Colors[299]) << f;
+        ASSERT_EQ(600, map.m_Names.GetSize());
+        for (int i = 0; i < 600; i++)
+            ASSERT_EQ(walked[i], map.m_Colors[i]) << "flags " << f << " index " << i;
     }
+    // equal colours keep their arrival order, and a grey goes before a colour by saturation
+    CColorArray map;
+    EXPECT_EQ(0, map.AddItem(RGB(10, 20, 30), "first"));
+    EXPECT_EQ(1, map.AddItem(RGB(10, 20, 30), "second"));
+    EXPECT_EQ(0, map.AddItem(RGB(90, 90, 90), "grey"));
+    EXPECT_EQ(3, map.AddItem(RGB(255, 0, 0), "red"));
+    EXPECT_EQ(4, map.AddItem(0x80000001, "special"));   // special colours go after
+    EXPECT_STREQ("second", map.GetName(2));
 }
 
 TEST(ColorMapItems, NamesAndFallbacks)
@@ -481,42 +481,54 @@ TEST_F(ColorMapWindow, SmallMenuAndTheMenuCellOfAnEmptyMap)
 /////////////////////////////////////////////////////////////////////////////
 // Painting
 
-TEST_F(ColorMapWindow, PaintsSwatchesFramesAndSpecialColours)
+// Painted in the colours the host gives (a silent host: the system's), read off the screen.
+TEST_F(ColorMapWindow, PaintsSwatchesFramesAndSpecialColoursInTheHostsColours)
 {
     m_map.AddItem(RGB(200, 30, 40), "red");
     m_map.AddItem(0x80000007, "unregistered special");
     ASSERT_TRUE(m_map.Create(WS_CHILD | WS_VISIBLE, CRect(10, 10, 130, 50), &m_parent, nMapID));
     ASSERT_EQ(3, m_map.m_nColumns);     // 40 x 40 cells
     m_map.SetCurentSelection(0);
-    m_map.RedrawWindow();
-
-    const COLORREF clrHighlight = ::GetSysColor(COLOR_HIGHLIGHT);
-    const COLORREF clrWindow = ::GetSysColor(COLOR_WINDOW);
-    const COLORREF clrShadow = ::GetSysColor(COLOR_BTNSHADOW);
-    const COLORREF clrFace = ::GetSysColor(COLOR_BTNFACE);
-    // selected cell: highlight frame, window band, shadow border, then the colour
-    EXPECT_EQ(clrHighlight, WindowPixel(&m_map, 0, 20));
-    EXPECT_EQ(clrWindow, WindowPixel(&m_map, 1, 20));
-    EXPECT_EQ(clrShadow, WindowPixel(&m_map, 2, 20));
-    EXPECT_EQ(RGB(200, 30, 40), WindowPixel(&m_map, 3, 20));
-    EXPECT_EQ(RGB(200, 30, 40), WindowPixel(&m_map, 20, 20));
-    // a plain cell has face where the frames would be
-    EXPECT_EQ(clrFace, WindowPixel(&m_map, 40, 20));
-    EXPECT_EQ(clrFace, WindowPixel(&m_map, 41, 20));
-    EXPECT_EQ(clrShadow, WindowPixel(&m_map, 42, 20));
-    // an unregistered special colour: a white box crossed by its diagonals
-    // (swatch 43..76 x 3..36: the diagonals cross y = 20 at x = 60 and x = 59)
-    EXPECT_EQ(RGB(255, 255, 255), WindowPixel(&m_map, 55, 20));
-    EXPECT_EQ(clrShadow, WindowPixel(&m_map, 60, 20));
-    EXPECT_EQ(clrShadow, WindowPixel(&m_map, 59, 20));
-    EXPECT_EQ(RGB(255, 255, 255), WindowPixel(&m_map, 66, 20));
-    // the menu cell: the 16-pixel glyph (64 black pixels) on the face, no swatch border
-    int nBlack = 0;
-    for (int y = 0; y < 40; y++)
-        for (int x = 80; x < 120; x++)
-            nBlack += WindowPixel(&m_map, x, y) == RGB(0, 0, 0);
-    EXPECT_EQ(64, nBlack);
-    EXPECT_EQ(clrFace, WindowPixel(&m_map, 82, 20));
+    const std::pair<int, COLORREF> hostColors[] = { { COLOR_HIGHLIGHT, RGB(1, 2, 3) }, { COLOR_WINDOW, RGB(4, 5, 6) },
+        { COLOR_BTNSHADOW, RGB(7, 8, 9) }, { COLOR_BTNFACE, RGB(10, 11, 12) } };
+    for (bool bHostAnswers : { false, true })
+    {
+        CMainWindowScope host;
+        if (bHostAnswers)
+            for (const auto& c : hostColors)
+                host.SetColor(c.first, c.second);
+        m_map.RedrawWindow();
+        auto color = [&](int nIndex) {
+            for (const auto& c : hostColors)
+                if (bHostAnswers && c.first == nIndex)
+                    return c.second;
+            return ::GetSysColor(nIndex);
+        };
+        const COLORREF clrShadow = color(COLOR_BTNSHADOW), clrFace = color(COLOR_BTNFACE);
+        // selected cell: highlight frame, window band, shadow border, then the colour
+        EXPECT_EQ(color(COLOR_HIGHLIGHT), WindowPixel(&m_map, 0, 20));
+        EXPECT_EQ(color(COLOR_WINDOW), WindowPixel(&m_map, 1, 20));
+        EXPECT_EQ(clrShadow, WindowPixel(&m_map, 2, 20));
+        EXPECT_EQ(RGB(200, 30, 40), WindowPixel(&m_map, 3, 20));
+        EXPECT_EQ(RGB(200, 30, 40), WindowPixel(&m_map, 20, 20));
+        // a plain cell has face where the frames would be
+        EXPECT_EQ(clrFace, WindowPixel(&m_map, 40, 20));
+        EXPECT_EQ(clrFace, WindowPixel(&m_map, 41, 20));
+        EXPECT_EQ(clrShadow, WindowPixel(&m_map, 42, 20));
+        // an unregistered special colour: a white box crossed by its diagonals
+        // (swatch 43..76 x 3..36: the diagonals cross y = 20 at x = 60 and x = 59)
+        EXPECT_EQ(RGB(255, 255, 255), WindowPixel(&m_map, 55, 20));
+        EXPECT_EQ(clrShadow, WindowPixel(&m_map, 60, 20));
+        EXPECT_EQ(clrShadow, WindowPixel(&m_map, 59, 20));
+        EXPECT_EQ(RGB(255, 255, 255), WindowPixel(&m_map, 66, 20));
+        // the menu cell: the 16-pixel glyph (64 black pixels) on the face, no swatch border
+        int nBlack = 0;
+        for (int y = 0; y < 40; y++)
+            for (int x = 80; x < 120; x++)
+                nBlack += WindowPixel(&m_map, x, y) == RGB(0, 0, 0);
+        EXPECT_EQ(64, nBlack);
+        EXPECT_EQ(clrFace, WindowPixel(&m_map, 82, 20));
+    }
 }
 
 TEST_F(ColorMapWindow, SpecialColourUsesTheMapsOwnIconFirst)

@@ -1,4 +1,4 @@
-// ItemMeasureTest.cpp - the measuring rules of command items: minimum size, the image room of
+// test_item_measure.cpp - the measuring rules of command items: minimum size, the image room of
 // text-only bar buttons, default look, separators and embedded controls, numbers naming their
 // list, popup arrows in bar and menu looks, shortcut texts, the turned rectangles of vertical
 // items, and the setters that measure again.
@@ -51,8 +51,55 @@ TEST(ItemMeasure, NewItemIsItsMinimumSize)
     EXPECT_TRUE(TextRect(item).IsRectEmpty());
     EXPECT_TRUE(ArrowRect(item).IsRectEmpty());
 
-    // an empty text shown changes nothing of the minimum
-    EXPECT_EQ(CSize(22, 21), Measure(item, nBar | UILIS_IMAGE | UILIS_TEXT));
+}
+
+// The parts that are there but have nothing in them still measure by the rules: an empty caption
+// is the text box DrawText gives for it plus its 6-pixel margins; an image number no list holds
+// gives an image of no size.  Minimum size 0 x 0, so that nothing is grown.
+TEST(ItemMeasure, EmptyCaptionAndMissingImageMeasureByTheRules)
+{
+    // what DrawText makes of an empty text here: no width and no height
+    CRect rcEmpty(0, 0, 0, 0);
+    {
+        CClientDC dc(NULL);
+        CFont* pOld = dc.SelectObject(CUILItem::m_fonts.GetHorzFont());
+        dc.DrawText("", 0, &rcEmpty, DT_CALCRECT | DT_EXPANDTABS | DT_SINGLELINE);
+        dc.SelectObject(pOld);
+    }
+    ASSERT_EQ(CSize(0, 0), rcEmpty.Size());
+    CUILImagesCollection images;
+    images.Add(CreateColorList(0, 4), UILIMAGELIST_OWNED);
+    struct
+    {
+        int nLook;
+        bool bCollection;
+        int iBitmap;
+        CRect rcItem, rcBmp, rcText;
+    } cases[] = {
+        // no collection: a 16 x 15 image; the empty text box, 6 x 6 with its margins, 4 after
+        // it and centred on it; both inside a 3-pixel border
+        { nBar | UILIS_IMAGE | UILIS_TEXT, false, -1, CRect(0, 0, 32, 21), CRect(3, 3, 19, 18), CRect(23, 7, 29, 13) },
+        { nMenu | UILIS_TEXT, false, -1, CRect(0, 0, 12, 12), CRect(0, 0, 0, 0), CRect(3, 3, 9, 9) },
+        // number 9 is in no list of the collection: no image room, only the border
+        { nBar | UILIS_IMAGE, true, 9, CRect(0, 0, 6, 6), CRect(0, 0, 0, 0), CRect(0, 0, 0, 0) },
+        { nBar | UILIS_IMAGE | UILIS_TEXT, true, 9, CRect(0, 0, 12, 12), CRect(0, 0, 0, 0), CRect(3, 3, 9, 9) },
+        // a number the collection holds: its 16 x 15
+        { nBar | UILIS_IMAGE, true, 3, CRect(0, 0, 22, 21), CRect(3, 3, 19, 18), CRect(0, 0, 0, 0) },
+    };
+    for (const auto& c : cases)
+    {
+        CUILItem item;
+        item.SetMinSize(CSize(0, 0));
+        item.m_pImages = c.bCollection ? &images : NULL;
+        item.m_iBitmap = c.iBitmap;
+        EXPECT_EQ(c.rcItem.Size(), Measure(item, c.nLook)) << c.nLook << " image " << c.iBitmap;
+        EXPECT_EQ(c.rcItem, ItemRect(item)) << c.nLook << " image " << c.iBitmap;
+        if (!c.rcBmp.IsRectEmpty())
+        {
+            EXPECT_EQ(c.rcBmp, BmpRect(item)) << c.nLook << " image " << c.iBitmap;
+        }
+        EXPECT_EQ(c.rcText, TextRect(item)) << c.nLook << " image " << c.iBitmap;
+    }
 }
 
 TEST(ItemMeasure, TextOnlyBarItemKeepsTheImageWidth)

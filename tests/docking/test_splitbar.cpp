@@ -1,4 +1,4 @@
-// SplitBarTest.cpp - splitters: painting and cursor, the reporting drag with its messages and
+// test_splitbar.cpp - splitters: painting and cursor, the reporting drag with its messages and
 // limits, and the split of two connected windows with its factor.
 #include <WEXOctrl.h>
 #include <gtest/gtest.h>
