@@ -67,3 +67,11 @@
 #define IDS_BAND_TIP_ROLLUP         26101
 #define IDS_BAND_TIP_REDISTRIBUTE   26102
 #define IDS_BAND_TIP_DOCKABLE       26103
+
+// Input dialogs (controls/): text, integer within a range, text under a message
+#define IDD_GETSTRING               26033
+#define IDD_GETINT                  26041
+#define IDD_CONFIRMSTRING           26042
+#define IDC_INPUT_VALUE             1002
+#define IDC_INPUT_SPIN              1003
+#define IDC_INPUT_MESSAGE           1007

@@ -10,6 +10,7 @@
 
 #include "afxwin.h"
 #include "afxcmn.h"
+#include "afxdlgs.h"   // common dialogs, dialog templates
 
 class CDockBar;
 class CDockContext;

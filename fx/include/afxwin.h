@@ -574,7 +574,7 @@ public:
     HICON SetIcon(HICON hIcon, BOOL bBigIcon);
     HICON GetIcon(BOOL bBigIcon) const;
 
-    // dialog data exchange (CDialog and friends come with afxdlgs.h / afxext.h)
+    // dialog data exchange (CDialog and the DDX_ routines: afxdlg_.h); FALSE when validation failed
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
     virtual void DoDataExchange(CDataExchange* pDX);
 
@@ -704,6 +704,7 @@ public:
 
 protected:
     BOOL ExecuteDlgInit(LPCSTR lpszResourceName);
+    BOOL ExecuteDlgInit(LPVOID lpResource);
     int m_nModalResult;
     int m_nFlags;              // WF_* flags
     friend class CWinThread;
@@ -844,6 +845,7 @@ public:
     UINT m_nIDLastMessage;
     CWnd* m_pViewActive;
     int m_cModalStack;
+    HWND* m_phWndDisable;          // what BeginModalState disabled, NULL-terminated
 
     virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
     virtual BOOL PreTranslateMessage(MSG* pMsg);
@@ -1100,3 +1102,4 @@ AFX_FX_API HBRUSH AFXAPI AfxGetHalftoneBrush();
 AFX_FX_API void AFXAPI AfxDeleteObject(HGDIOBJ* pObject);
 
 #include "afxctl_.h"   // CStatic, CButton, CEdit, CListBox, CComboBox, CScrollBar
+#include "afxdlg_.h"   // CDialog, CDataExchange, DDX_/DDV_

@@ -1,5 +1,6 @@
 // winfrm.cpp - CFrameWnd: the top-level frame, command routing and the idle update.
 #include "afximpl_.h"
+#include "afxtempl.h"
 #include <afxpriv.h>
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
@@ -30,7 +31,8 @@ END_MESSAGE_MAP()
 CFrameWnd::CFrameWnd()
     : m_pFloatingFrameClass(NULL), m_rectBorder(0, 0, 0, 0), m_bAutoMenuEnable(TRUE), m_nIdleFlags(0),
       m_nIDHelp(0), m_hMenuDefault(NULL), m_hAccelTable(NULL), m_bInRecalcLayout(FALSE),
-      m_nIDTracking(0), m_nIDLastMessage(0), m_pViewActive(NULL), m_cModalStack(0)
+      m_nIDTracking(0), m_nIDLastMessage(0), m_pViewActive(NULL), m_cModalStack(0),
+      m_phWndDisable(NULL)
 {
     m_nShowDelay = -1;
     m_pNextFrameWnd = NULL;
@@ -39,6 +41,7 @@ CFrameWnd::CFrameWnd()
 
 CFrameWnd::~CFrameWnd()
 {
+    delete[] m_phWndDisable;
     AfxRemoveFrameWnd(this);
 }
 
@@ -430,20 +433,63 @@ void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
 }
 
 /////////////////////////////////////////////////////////////////////////////
-// Modal state: the frame and its popups are disabled while a modeless "modal" window runs
+// Modal state: the frame and its popups are disabled while a modal window runs
+
+namespace
+{
+struct SModalDisable
+{
+    HWND hWndFrame;
+    CArray<HWND, HWND> windows;
+};
+
+BOOL CALLBACK CollectOwnedPopup(HWND hWnd, LPARAM lParam)
+{
+    SModalDisable* pState = (SModalDisable*)lParam;
+    if (hWnd == pState->hWndFrame || !::IsWindowEnabled(hWnd))
+        return TRUE;
+    HWND hOwner = ::GetWindow(hWnd, GW_OWNER);
+    while (hOwner != NULL && hOwner != pState->hWndFrame)
+        hOwner = ::GetWindow(hOwner, GW_OWNER);
+    // a popup that stays usable during modal runs (a tip window, say) answers WM_DISABLEMODAL
+    if (hOwner != NULL && ::SendMessageA(hWnd, WM_DISABLEMODAL, 0, 0) == 0)
+        pState->windows.Add(hWnd);
+    return TRUE;
+}
+}
 
 void CFrameWnd::BeginModalState()
 {
     if (m_cModalStack++ > 0)
         return;
-    ::EnableWindow(m_hWnd, FALSE);
+    // Floating bars and palettes are popups the frame owns: they go disabled with it.  Only what
+    // was enabled is recorded, so EndModalState does not enable what the host had disabled.
+    SModalDisable state;
+    state.hWndFrame = m_hWnd;
+    ::EnumThreadWindows(::GetWindowThreadProcessId(m_hWnd, NULL), &CollectOwnedPopup, (LPARAM)&state);
+    if (::IsWindowEnabled(m_hWnd))
+        state.windows.Add(m_hWnd);
+    delete[] m_phWndDisable;
+    m_phWndDisable = new HWND[state.windows.GetSize() + 1];
+    for (INT_PTR i = 0; i < state.windows.GetSize(); i++)
+    {
+        m_phWndDisable[i] = state.windows[i];
+        ::EnableWindow(state.windows[i], FALSE);
+    }
+    m_phWndDisable[state.windows.GetSize()] = NULL;
 }
 
 void CFrameWnd::EndModalState()
 {
     if (m_cModalStack == 0 || --m_cModalStack > 0)
         return;
-    ::EnableWindow(m_hWnd, TRUE);
+    if (m_phWndDisable == NULL)
+        return;
+    for (HWND* phWnd = m_phWndDisable; *phWnd != NULL; phWnd++)
+        if (::IsWindow(*phWnd))
+            ::EnableWindow(*phWnd, TRUE);
+    delete[] m_phWndDisable;
+    m_phWndDisable = NULL;
 }
 
 BOOL CFrameWnd::InModalState() const

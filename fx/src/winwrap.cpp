@@ -646,21 +646,6 @@ ExitModal:
     return m_nModalResult;
 }
 
-BOOL CWnd::UpdateData(BOOL)
-{
-    // dialog data exchange comes with the dialog support; a plain window has nothing to exchange
-    return TRUE;
-}
-
-void CWnd::DoDataExchange(CDataExchange*)
-{
-}
-
-BOOL CWnd::ExecuteDlgInit(LPCSTR)
-{
-    return TRUE;
-}
-
 /////////////////////////////////////////////////////////////////////////////
 // Message boxes
 

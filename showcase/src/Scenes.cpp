@@ -5,6 +5,7 @@
 #include "SceneBitmaps.h"
 #include "SceneItems.h"
 #include "SceneTabs.h"
+#include "SceneDialogs.h"
 #include <initializer_list>
 
 namespace
@@ -25,6 +26,7 @@ void ResetFrame(CMainFrame* pFrame)
     HideBitmapsScene();
     HideItemsScene();
     HideTabsScene();
+    HideDialogsScene();
     pFrame->SetColorScheme(CHostColorScheme::schemeStandard);
     SetBandScheme(pFrame, UIL_BANDSTYLE_DEFAULT);
     pFrame->ResetDocking(FALSE, CPoint(0, 0));
@@ -128,6 +130,13 @@ BOOL SceneDockingRolled(CMainFrame* pFrame)
     return pFrame->GetLayersWnd().IsCollapsed(FALSE) && ((CUILMiniDockFrameWnd*)pFloating)->IsCollapsed();
 }
 
+// The integer input dialog and a resizing dialog at two sizes, modeless (SceneDialogs.cpp).
+BOOL SceneDialogsOnFrame(CMainFrame* pFrame)
+{
+    ResetFrame(pFrame);
+    return SceneDialogs(pFrame);
+}
+
 const SHOWCASE_SCENE s_scenes[] =
 {
     { "main", "Main window with an empty drawing", SceneMain },
@@ -138,6 +147,7 @@ const SHOWCASE_SCENE s_scenes[] =
     { "tabs", "Tab strips with more tabs than fit, scrolled, one selected; vertical and fitted", SceneTabsOnFrame },
     { "docking", "Toolbar, two dock windows sharing the left row, a floating palette with its caption band", SceneDocking },
     { "docking-rolled", "The left row and the floating palette rolled up, in the silver scheme", SceneDockingRolled },
+    { "dialogs", "The integer input dialog and a resizing dialog at its own size and grown", SceneDialogsOnFrame },
 };
 }
 
