@@ -44,6 +44,12 @@ CWnd::CWnd(HWND hWnd) : m_hWnd(hWnd), m_pfnSuper(NULL), m_hWndOwner(NULL), m_nMo
 {
 }
 
+// Built with -fno-delete-null-pointer-checks (see fx/CMakeLists.txt), so the test survives.
+HWND CWnd::GetSafeHwnd() const
+{
+    return this == NULL ? NULL : m_hWnd;
+}
+
 CWnd::~CWnd()
 {
     // The static placement windows (wndTop...) hold pseudo handles, never real windows.
