@@ -3,7 +3,7 @@
 #include "ToolPalettes.h"
 #include "../frame/UILFrame.h"
 #include "../toolbars/UILImages.h"
-#include "resource.h"
+#include "res/resource.h"
 
 DWORD g_dwDefaultBandStyleEx = UIL_BANDSTYLE_DEFAULT;
 

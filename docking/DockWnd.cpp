@@ -6,7 +6,7 @@
 #include "../frame/UILMessages.h"
 #include "../frame/UILFrame.h"
 #include "../controls/MouseAction.h"
-#include "resource.h"
+#include "res/resource.h"
 
 IMPLEMENT_DYNAMIC(CDockWnd, CControlBar)
 

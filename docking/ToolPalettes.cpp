@@ -3,7 +3,7 @@
 #include "../frame/UILMessages.h"
 #include "../frame/UILFrame.h"
 #include "Band.h"
-#include "resource.h"
+#include "res/resource.h"
 
 /////////////////////////////////////////////////////////////////////////////
 // CWndPacket

@@ -5,7 +5,7 @@
 #include "../frame/UILMessages.h"
 #include "../frame/UILFrame.h"
 #include "../controls/MouseAction.h"
-#include "resource.h"
+#include "res/resource.h"
 
 CArray<CUILMiniDockFrameWnd*, CUILMiniDockFrameWnd*> g_UILMiniDockFrameWndArray;
 
