@@ -14,8 +14,10 @@
 #include "frame/ControlsSettings.h"  // settings store: string arrays, INI files, profiles, control states
 #include "colors/ColorModel.h"     // colours: CUILColor, conversions, colour map, channel slider
 #include "bitmaps/Bitmaps.h"       // bitmap operations
-#include "docking/Docking.h"       // drag loop and splitters
+#include "docking/Docking.h"       // docking: dock bars, dock windows, floating frames, bands
 #include "controls/Controls.h"     // general controls: mouse actions, tab strip
 #include "toolbars/Toolbars.h"     // command items and the image collection
+#include "properties/PropObjects.h"  // property descriptions, property objects and collections
+#include "properties/Connections.h"  // recorded advises between properties and their clients
 
 #endif // WEXOCTRL_H

@@ -1,5 +1,6 @@
 # The SDK: `cmake --install <build> --prefix DIR` lays out
-#   include/WEXOctrl/   WEXOctrl.h, the library's headers by folder, res/resource.h
+#   include/WEXOctrl/   WEXOctrl.h and the library's public headers by folder (the private ones,
+#                       WEXO_PRIVATE_HEADERS, and the library's resource.h stay out)
 #   include/WEXOfx/     the framework layer's headers
 #   lib/                import libraries
 #   bin/                WEXOfx.dll, WEXOctrl.dll, WEXOCTRL.TLB
@@ -21,11 +22,24 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/fx/include/
   FILES_MATCHING PATTERN "*.h" PATTERN "*.inl")
 
 install(FILES ${PROJECT_SOURCE_DIR}/WEXOctrl.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/WEXOctrl)
-install(FILES ${PROJECT_SOURCE_DIR}/res/resource.h DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/WEXOctrl/res)
+# headers only the library's own sources include
+set(WEXO_PRIVATE_HEADERS
+  frame/UILFrameImpl.h
+  frame/UILMessagesImpl.h
+  bitmaps/DibUtil.h
+  colors/OffscreenDC.h)
 foreach(folder IN LISTS WEXO_LIBRARY_FOLDERS)
+  set(excluded)
+  foreach(header IN LISTS WEXO_PRIVATE_HEADERS)
+    get_filename_component(header_folder ${header} DIRECTORY)
+    if(header_folder STREQUAL folder)
+      get_filename_component(header_name ${header} NAME)
+      list(APPEND excluded PATTERN ${header_name} EXCLUDE)
+    endif()
+  endforeach()
   install(DIRECTORY ${PROJECT_SOURCE_DIR}/${folder}/
     DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/WEXOctrl/${folder}
-    FILES_MATCHING PATTERN "*.h" PATTERN "*.inl")
+    FILES_MATCHING PATTERN "*.h" PATTERN "*.inl" ${excluded})
 endforeach()
 
 install(EXPORT WEXOctrlTargets NAMESPACE WEXOctrl:: DESTINATION ${WEXO_CONFIG_DIR})

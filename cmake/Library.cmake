@@ -42,11 +42,14 @@ add_library(WEXOctrl SHARED
   ${PROJECT_SOURCE_DIR}/WEXOctrl.h ${PROJECT_SOURCE_DIR}/res/resource.h ${WEXOCTRL_RC})
 add_dependencies(WEXOctrl WEXOctrl_typelib)
 target_compile_definitions(WEXOctrl PRIVATE _AFXEXT)
+# res/ is not on the public path: a host has its own resource.h, and the library's sources name
+# theirs as "res/resource.h".
 target_include_directories(WEXOctrl PUBLIC
   $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}>
-  $<BUILD_INTERFACE:${PROJECT_SOURCE_DIR}/res>
-  $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/WEXOctrl>
-  $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/WEXOctrl/res>)
+  $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/WEXOctrl>)
+# Library code, like MFC code, calls members through pointers that may be NULL and tests the
+# pointer afterwards; the compiler must not conclude from the call that it was not.
+target_compile_options(WEXOctrl PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-fno-delete-null-pointer-checks>)
 target_link_libraries(WEXOctrl PUBLIC WEXOfx)
 # WEXOctrl.dll with its import library libWEXOctrl.dll.a, like WEXOfx.
 # while the folders are still empty the resources alone would make CMake pick the RC "linker"

@@ -3,3 +3,5 @@
 
 #include "MouseAction.h"
 #include "BookMark.h"
+#include "InputDialogs.h"
+#include "ResizingDialog.h"

@@ -37,10 +37,28 @@ foreach(f bin/WEXOfx.dll bin/WEXOctrl.dll bin/WEXOCTRL.TLB lib/libWEXOfx.dll.a l
   endif()
 endforeach()
 
+# what only the library's own sources use stays out of the SDK
+foreach(f include/WEXOctrl/frame/UILFrameImpl.h include/WEXOctrl/frame/UILMessagesImpl.h
+          include/WEXOctrl/bitmaps/DibUtil.h include/WEXOctrl/colors/OffscreenDC.h
+          include/WEXOctrl/res/resource.h)
+  if(EXISTS ${sdk}/${f})
+    message(FATAL_ERROR "SdkRoundTrip: the installed SDK carries the private ${f}")
+  endif()
+endforeach()
+
 run("configure showcase" ${CMAKE_COMMAND} -S ${SOURCE_DIR}/showcase -B ${hostbuild}
     -DCMAKE_TOOLCHAIN_FILE=${sdk}/lib/cmake/WEXOctrl/mingw-w64-x86_64.cmake
-    -DCMAKE_PREFIX_PATH=${sdk} -DCMAKE_BUILD_TYPE=Release)
-run("build showcase" ${CMAKE_COMMAND} --build ${hostbuild} -j2)
+    -DCMAKE_PREFIX_PATH=${sdk} -DCMAKE_BUILD_TYPE=Release "-DCMAKE_CXX_FLAGS=-Wall -Wno-unknown-pragmas")
+execute_process(COMMAND ${CMAKE_COMMAND} --build ${hostbuild} -j2
+  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "SdkRoundTrip: build showcase failed (${rc}):\n${out}")
+endif()
+# the SDK's headers must compile cleanly in a host that adds no options of its own
+if(out MATCHES "warning:")
+  message(FATAL_ERROR "SdkRoundTrip: the showcase built against the SDK with warnings:\n${out}")
+endif()
+message(STATUS "SdkRoundTrip: build showcase: ok")
 
 set(exe ${hostbuild}/showcase.exe)
 foreach(f showcase.exe WEXOfx.dll WEXOctrl.dll WEXOCTRL.TLB)

@@ -1,7 +1,7 @@
 // ItemFonts.cpp - the two item fonts and the service images that every item shares.
 #include "UILItem.h"
 #include "frame/UILFrame.h"
-#include "resource.h"
+#include "res/resource.h"
 
 namespace
 {

@@ -2,7 +2,7 @@
 // rectangles of vertical bars, filling from button records, command texts and item options.
 #include "UILItem.h"
 #include "frame/UILFrame.h"
-#include "resource.h"
+#include "res/resource.h"
 #include <new>
 
 CItemFonts CUILItem::m_fonts;

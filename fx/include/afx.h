@@ -1,5 +1,14 @@
 // afx.h - core of the WEXOfx framework layer: run-time classes, exceptions, strings, files and
 // collections, the module state and the resource chain.
+//
+// Classes (in order):
+//   CRuntimeClass, AFX_CLASSINIT   run-time class information and dynamic creation
+//   CObject                        the root class: run-time class, serialisation, dumps
+//   CDumpContext                   the diagnostic dump target
+//   CException and its kinds       CSimpleException, CMemoryException, CNotSupportedException,
+//                                  CInvalidArgException, CResourceException, CUserException,
+//                                  CFileException, CArchiveException
+//   (CString: afxstr.h; CFile, CArchive: afxfile_.h; collections: afxcoll.h)
 #pragma once
 
 #include "afxver_.h"

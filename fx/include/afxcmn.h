@@ -1,9 +1,16 @@
 // afxcmn.h - image lists and the common controls: tree view, list view, header, tooltip, toolbar,
-// up-down, progress, animation, trackbar, tab, status bar and rebar.
+// up-down, progress, animation, trackbar, tab and status bar.
 //
 // Each control class is a thin wrapper over the control's messages; a control is created through
 // CWnd::Create with the control's window class, after the common-controls library has registered
 // that class.
+//
+// Classes (in order):
+//   CImageList       image lists (imagelist.cpp)
+//   CToolInfo        a TTTOOLINFO with its text buffer
+//   CToolTipCtrl     tooltips (commctrl.cpp, wndtips.cpp)
+//   CTreeCtrl, CHeaderCtrl, CListCtrl, CToolBarCtrl, CSpinButtonCtrl, CProgressCtrl,
+//   CSliderCtrl, CAnimateCtrl, CTabCtrl, CStatusBarCtrl   the controls (commctrl.cpp)
 #pragma once
 
 #include "afxwin.h"
@@ -614,31 +621,4 @@ public:
 
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct);
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
-};
-
-/////////////////////////////////////////////////////////////////////////////
-// CReBarCtrl
-
-class AFX_FX_CLASS CReBarCtrl : public CWnd
-{
-    DECLARE_DYNAMIC(CReBarCtrl)
-public:
-    CReBarCtrl() {}
-    virtual ~CReBarCtrl();
-    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
-
-    UINT GetBandCount() const;
-    BOOL GetBandInfo(UINT uBand, REBARBANDINFOA* prbbi) const;
-    BOOL SetBandInfo(UINT uBand, REBARBANDINFOA* prbbi);
-    BOOL InsertBand(UINT uIndex, REBARBANDINFOA* prbbi);
-    BOOL DeleteBand(UINT uBand);
-    UINT GetBarHeight() const;
-    UINT GetRowCount() const;
-    UINT GetRowHeight(UINT uRow) const;
-    void GetBandBorders(UINT uBand, LPRECT prc) const;
-    BOOL GetRect(UINT uBand, LPRECT prc) const;
-    int IDToIndex(UINT uBandID) const;
-    void MinimizeBand(UINT uBand);
-    void MaximizeBand(UINT uBand);
-    BOOL ShowBand(UINT uBand, BOOL fShow = TRUE);
 };

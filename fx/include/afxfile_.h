@@ -6,6 +6,12 @@
 // which returns FALSE and fills the caller's CFileException.
 // afx.h includes this header at a fixed point; a source that includes it first gets here again
 // through afx.h, so the guard follows the include.
+//
+// Classes (in order):
+//   CFile                          a file handle with exceptions on failure
+//   CMemFile                       a file in memory
+//   CStdioFile                     text lines over a file
+//   CArchive                       serialisation of objects and values through a file
 #include "afx.h"
 
 #ifndef __AFXFILE__H__

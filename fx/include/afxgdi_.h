@@ -6,6 +6,13 @@
 // Ownership follows the handle maps (afxhandle_.h): an object that created or attached its handle
 // owns it and frees it in its destructor; FromHandle on a handle nobody owns hands out a temporary
 // wrapper that the idle loop (AfxUnlockTempMaps) deletes without touching the handle.
+//
+// Classes (in order):
+//   CGdiObject                     owner of one GDI handle
+//   CPen, CBrush, CFont, CBitmap, CPalette, CRgn   the GDI objects
+//   CDC                            a device context (dc.cpp)
+//   CPaintDC, CClientDC, CWindowDC a window's DC for a scope
+//   CMenu                          a menu (menu.cpp)
 #pragma once
 
 #include "afx.h"

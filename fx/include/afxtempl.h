@@ -6,6 +6,13 @@
 // built on these templates, so afx.h includes this header through afxcoll.h.  When a source
 // includes this header first, afx.h comes back here through afxcoll.h before the guard below is
 // set, which is why the guard follows the include.
+//
+// Classes (in order):
+//   CPlex                          block allocation for lists and maps
+//   CArray<TYPE, ARG_TYPE>         growable array
+//   CList<TYPE, ARG_TYPE>          doubly linked list
+//   CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>   hash map
+//   CTypedPtrArray, CTypedPtrList, CTypedPtrMap   typed views of the pointer collections
 
 #include "afx.h"
 

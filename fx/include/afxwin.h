@@ -1,4 +1,15 @@
 // afxwin.h - windows, command targets, message maps, frames, threads and the application object.
+//
+// Classes (in order):
+//   AFX_MSGMAP_ENTRY, AFX_MSGMAP   message-map tables and the handler signatures they name
+//   CCmdTarget                     command routing (OnCmdMsg) and the message-map chain
+//   CCmdUI                         command-user-interface updates (Enable, SetCheck, SetText)
+//   CWnd                           a window: creation, subclassing, messages, the handle map
+//   CFrameWnd                      a frame: control bars, the view, status prompts, RecalcLayout
+//   CWinThread                     a thread with a message loop and idle processing
+//   CWinApp                        the application object: initialisation, profile, resources
+//   AFX_MODULE_STATE, AFX_MAINTAIN_STATE, AFX_EXTENSION_MODULE, CDynLinkLibrary
+//                                  module states and the resource chain of extension DLLs
 #pragma once
 
 #include "afx.h"
@@ -25,6 +36,8 @@ class CBrush;
 class CScrollBar;
 class CDataExchange;
 class CControlBar;
+class CDockBar;
+class CMiniDockFrameWnd;
 class CDockState;
 class CView;
 class CListBox;
@@ -105,7 +118,8 @@ struct AFX_CMDHANDLERINFO;
 
 // window class names registered by the framework
 #define AFX_WND             "AfxWnd"
-#define AFX_WNDCONTROLBAR   "AfxControlBar"
+// the control-bar class keeps the name under which hosts and extension libraries know it
+#define AFX_WNDCONTROLBAR   "AfxControlBar42"
 #define AFX_WNDMDIFRAME     "AfxMDIFrame"
 #define AFX_WNDFRAMEORVIEW  "AfxFrameOrView"
 #define AFX_WNDOLECONTROL   "AfxOleControl"
@@ -114,6 +128,13 @@ struct AFX_CMDHANDLERINFO;
 #define FWS_ADDTOTITLE  0x00008000L
 #define FWS_PREFIXTITLE 0x00004000L
 #define FWS_SNAPTOBARS  0x00002000L
+
+// mini-frame styles (CMiniFrameWnd)
+#define MFS_SYNCACTIVE      0x00000100L   // shown active while its owner frame is
+#define MFS_4THICKFRAME     0x00000200L   // sized by the edges only, not the corners
+#define MFS_THICKFRAME      0x00000400L   // sized by edges and corners
+#define MFS_MOVEFRAME       0x00000800L   // the edges move the frame instead of sizing it
+#define MFS_BLOCKSYSMENU    0x00001000L   // the system-menu box acts as caption
 #define AFX_WS_DEFAULT_VIEW (WS_CHILD | WS_VISIBLE | WS_BORDER)
 
 // CWnd::RepositionBars
@@ -265,6 +286,11 @@ enum AfxSig
 /////////////////////////////////////////////////////////////////////////////
 // CCmdTarget - objects that receive commands through a message map
 
+struct AFX_DISPMAP;
+struct AFX_INTERFACEMAP;
+struct AFX_CONNECTIONMAP;
+struct AFX_OLE_STATE;
+
 struct AFX_CMDHANDLERINFO
 {
     CCmdTarget* pTarget;
@@ -286,17 +312,40 @@ public:
     void EndWaitCursor();
     void RestoreWaitCursor();
 
-    // Reference counting of the automation side (the dispatch and connection maps come with the
-    // automation support; see afxdisp.h).
+    // Automation and COM identity: reference counting, the generic IDispatch, interface maps with
+    // aggregation and the connection-point container.  The map macros and helper classes are in
+    // afxdisp.h; the code in oledisp.cpp, oleunk.cpp and oleconn.cpp.
     virtual void OnFinalRelease();
     DWORD ExternalAddRef();
     DWORD ExternalRelease();
     DWORD InternalAddRef();
     DWORD InternalRelease();
+    DWORD ExternalQueryInterface(const void* iid, LPVOID* ppvObj);
+    DWORD InternalQueryInterface(const void* iid, LPVOID* ppvObj);
+    LPUNKNOWN GetInterface(const void* iid);     // no reference added
+    virtual LPUNKNOWN QueryAggregates(const void* iid);  // one reference added
+    LPUNKNOWN GetControllingUnknown();
+    void EnableAutomation();
+    void EnableAggregation();
+    void EnableConnections();
+    LPDISPATCH GetIDispatch(BOOL bAddRef);
+    static CCmdTarget* PASCAL FromIDispatch(LPDISPATCH lpDispatch);
+    BOOL IsResultExpected() const;
+    void SetNotSupported();                      // a put that always fails as not supported
+    virtual LPUNKNOWN GetInterfaceHook(const void* iid);
+    virtual BOOL OnCreateAggregates();
+    static const AFX_DISPMAP* PASCAL GetThisDispatchMap();
+    virtual const AFX_DISPMAP* GetDispatchMap() const;
+    static const AFX_INTERFACEMAP* PASCAL GetThisInterfaceMap();
+    virtual const AFX_INTERFACEMAP* GetInterfaceMap() const;
+    static const AFX_CONNECTIONMAP* PASCAL GetThisConnectionMap();
+    virtual const AFX_CONNECTIONMAP* GetConnectionMap() const;
 
     long m_dwRef;
     LPUNKNOWN m_pOuterUnknown;
-    DWORD_PTR m_xInnerUnknown;
+    DWORD_PTR m_xInnerUnknown;          // unused; the inner unknown lives in m_pOleState
+    AFX_MODULE_STATE* m_pModuleState;   // the creator's module state, current in interface methods
+    AFX_OLE_STATE* m_pOleState;         // made by the first Enable* call
 
 protected:
     static const AFX_MSGMAP* PASCAL GetThisMessageMap();
@@ -358,8 +407,10 @@ protected:
 
 public:
     HWND m_hWnd;
-    operator HWND() const { return this == NULL ? NULL : m_hWnd; }
-    HWND GetSafeHwnd() const { return this == NULL ? NULL : m_hWnd; }
+    // both answer NULL when called through a null CWnd pointer, as MFC code relies on; the test
+    // of `this` lives in the framework's own source, which is built to keep it
+    operator HWND() const { return GetSafeHwnd(); }
+    HWND GetSafeHwnd() const;
     BOOL operator==(const CWnd& wnd) const { return wnd.m_hWnd == m_hWnd; }
     BOOL operator!=(const CWnd& wnd) const { return wnd.m_hWnd != m_hWnd; }
 
@@ -551,7 +602,7 @@ public:
     HICON SetIcon(HICON hIcon, BOOL bBigIcon);
     HICON GetIcon(BOOL bBigIcon) const;
 
-    // dialog data exchange (CDialog and friends come with afxdlgs.h / afxext.h)
+    // dialog data exchange (CDialog and the DDX_ routines: afxdlg_.h); FALSE when validation failed
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
     virtual void DoDataExchange(CDataExchange* pDX);
 
@@ -681,6 +732,7 @@ public:
 
 protected:
     BOOL ExecuteDlgInit(LPCSTR lpszResourceName);
+    BOOL ExecuteDlgInit(LPVOID lpResource);
     int m_nModalResult;
     int m_nFlags;              // WF_* flags
     friend class CWinThread;
@@ -782,12 +834,32 @@ public:
     void ShowOwnedWindows(BOOL bShow);
     virtual void DelayRecalcLayout(BOOL bNotify = TRUE);
 
-    // Control bars register here; showing, docking and floating them comes with the control-bar
-    // support of the framework (afxext.h).
+    // Control bars register here when they are created with the frame as parent (dock bars,
+    // floating dock bars included); the list is the frame's dock state.
     CPtrList m_listControlBars;
     void AddControlBar(CControlBar* pBar);
     void RemoveControlBar(CControlBar* pBar);
+    // the class FloatControlBar makes floating frames of (a CMiniDockFrameWnd); EnableDocking
+    // sets the framework's, a docking layer may put its own afterwards
     CRuntimeClass* m_pFloatingFrameClass;
+
+    // docking (winfrm2.cpp); the sides are CBRS_ALIGN_* bits, the dock bars AFX_IDW_DOCKBAR_*
+    void EnableDocking(DWORD dwDockStyle);
+    void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = NULL);
+    void DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = NULL);
+    void ReDockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = NULL);
+    void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = 0x2000L /* CBRS_ALIGN_TOP */);
+    void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
+    CControlBar* GetControlBar(UINT nID);
+    // the side of a dock bar under rect (screen) that dwDockStyle allows, 0 when none
+    DWORD CanDock(CRect rect, DWORD dwDockStyle, CDockBar** ppDockBar = NULL);
+    void DestroyDockBars();
+    virtual CMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle);
+    // tells the floating frames of this frame about activation, showing and enabling (FS_*)
+    void NotifyFloatingWindows(DWORD dwFlags);
+    int m_nShowDelay;              // SW_ code the idle pass applies to a floating frame, or -1
+    CFrameWnd* m_pNextFrameWnd;    // the thread's frames (the idle pass reaches each)
+    static const DWORD dwDockBarMap[4][2];
     CRect m_rectBorder;
     BOOL m_bAutoMenuEnable;        // disable menu items with no handler in the idle update
     int m_nIdleFlags;
@@ -801,6 +873,7 @@ public:
     UINT m_nIDLastMessage;
     CWnd* m_pViewActive;
     int m_cModalStack;
+    HWND* m_phWndDisable;          // what BeginModalState disabled, NULL-terminated
 
     virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
     virtual BOOL PreTranslateMessage(MSG* pMsg);
@@ -823,6 +896,40 @@ protected:
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnPopMessageString(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+    afx_msg BOOL OnNcActivate(BOOL bActive);
+    afx_msg void OnEnable(BOOL bEnable);
+    afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
+    afx_msg void OnSysColorChange();
+    afx_msg BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
+    DECLARE_MESSAGE_MAP()
+};
+
+/////////////////////////////////////////////////////////////////////////////
+// CMiniFrameWnd - a frame with a small caption (tool window), used for floating bars
+
+class AFX_FX_CLASS CMiniFrameWnd : public CFrameWnd
+{
+    DECLARE_DYNCREATE(CMiniFrameWnd)
+public:
+    CMiniFrameWnd();
+    virtual ~CMiniFrameWnd();
+
+    BOOL Create(LPCSTR lpClassName, LPCSTR lpWindowName, DWORD dwStyle, const RECT& rect,
+        CWnd* pParentWnd = NULL, UINT nID = 0);
+    BOOL CreateEx(DWORD dwExStyle, LPCSTR lpClassName, LPCSTR lpWindowName, DWORD dwStyle,
+        const RECT& rect, CWnd* pParentWnd = NULL, UINT nID = 0);
+
+    // grows a client rectangle by the frame of a mini frame of that style
+    static void PASCAL CalcBorders(LPRECT lpClientRect, DWORD dwStyle = WS_THICKFRAME | WS_CAPTION,
+        DWORD dwExStyle = 0);
+    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+
+protected:
+    afx_msg LRESULT OnNcHitTest(CPoint point);
+    afx_msg BOOL OnNcActivate(BOOL bActive);
+    afx_msg LRESULT OnFloatStatus(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };
 
@@ -855,7 +962,7 @@ public:
     BOOL m_bAutoDelete;
     HANDLE m_hThread;
     DWORD m_nThreadID;
-    operator HANDLE() const { return this == NULL ? NULL : m_hThread; }
+    operator HANDLE() const;      // NULL through a null pointer, like CWnd::GetSafeHwnd
 
     int GetThreadPriority();
     BOOL SetThreadPriority(int nPriority);
@@ -1023,3 +1130,4 @@ AFX_FX_API HBRUSH AFXAPI AfxGetHalftoneBrush();
 AFX_FX_API void AFXAPI AfxDeleteObject(HGDIOBJ* pObject);
 
 #include "afxctl_.h"   // CStatic, CButton, CEdit, CListBox, CComboBox, CScrollBar
+#include "afxdlg_.h"   // CDialog, CDataExchange, DDX_/DDV_

@@ -15,12 +15,14 @@ const AFX_MSGMAP* CCmdTarget::GetMessageMap() const
     return GetThisMessageMap();
 }
 
-CCmdTarget::CCmdTarget() : m_dwRef(1), m_pOuterUnknown(NULL), m_xInnerUnknown(0)
+CCmdTarget::CCmdTarget() : m_dwRef(1), m_pOuterUnknown(NULL), m_xInnerUnknown(0),
+    m_pModuleState(AfxGetModuleState()), m_pOleState(NULL)
 {
 }
 
 CCmdTarget::~CCmdTarget()
 {
+    AfxOleFreeState(this);
 }
 
 void CCmdTarget::OnFinalRelease()

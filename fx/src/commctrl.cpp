@@ -1,4 +1,18 @@
 // commctrl.cpp - the common-control wrappers of afxcmn.h (image lists are in imagelist.cpp).
+//
+// Sections, in this order (search for "// <class>" below a rule of slashes):
+//   helpers           InitCommonControl, Send, the typed temporary wrappers
+//   CToolTipCtrl      tools, texts, the relay of mouse messages (the tip window is wndtips.cpp)
+//   CTreeCtrl         items, their text, images, state and data; edit labels; hit tests
+//   CHeaderCtrl       items and their layout
+//   CListCtrl         columns, items, subitems, selection, SortItems, the owner-drawn DrawItem
+//   CToolBarCtrl      buttons, bitmaps and strings, button states
+//   CSpinButtonCtrl   range, position, base, buddy, acceleration
+//   CProgressCtrl     range, position, step
+//   CSliderCtrl       range, position, ticks, selection, buddies, the thumb and channel
+//   CAnimateCtrl      open, play, stop
+//   CTabCtrl          items, selection, images, the owner-drawn tab's DrawItem
+//   CStatusBarCtrl    parts, texts, the owner-drawn part's DrawItem
 #include "afxcmn.h"
 
 namespace
@@ -2217,90 +2231,4 @@ BOOL CStatusBarCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, L
         return CWnd::OnChildNotify(message, wParam, lParam, pResult);
     DrawItem((LPDRAWITEMSTRUCT)lParam);
     return TRUE;
-}
-
-/////////////////////////////////////////////////////////////////////////////
-// CReBarCtrl
-
-IMPLEMENT_DYNAMIC(CReBarCtrl, CWnd)
-
-CReBarCtrl::~CReBarCtrl()
-{
-    DestroyWindow();
-}
-
-BOOL CReBarCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
-{
-    InitCommonControl(ICC_COOL_CLASSES);
-    return CWnd::Create(REBARCLASSNAMEA, NULL, dwStyle, rect, pParentWnd, nID);
-}
-
-UINT CReBarCtrl::GetBandCount() const
-{
-    return (UINT)Send(m_hWnd, RB_GETBANDCOUNT);
-}
-
-BOOL CReBarCtrl::GetBandInfo(UINT uBand, REBARBANDINFOA* prbbi) const
-{
-    return (BOOL)Send(m_hWnd, RB_GETBANDINFOA, (WPARAM)uBand, (LPARAM)prbbi);
-}
-
-BOOL CReBarCtrl::SetBandInfo(UINT uBand, REBARBANDINFOA* prbbi)
-{
-    return (BOOL)Send(m_hWnd, RB_SETBANDINFOA, (WPARAM)uBand, (LPARAM)prbbi);
-}
-
-BOOL CReBarCtrl::InsertBand(UINT uIndex, REBARBANDINFOA* prbbi)
-{
-    return (BOOL)Send(m_hWnd, RB_INSERTBANDA, (WPARAM)uIndex, (LPARAM)prbbi);
-}
-
-BOOL CReBarCtrl::DeleteBand(UINT uBand)
-{
-    return (BOOL)Send(m_hWnd, RB_DELETEBAND, (WPARAM)uBand);
-}
-
-UINT CReBarCtrl::GetBarHeight() const
-{
-    return (UINT)Send(m_hWnd, RB_GETBARHEIGHT);
-}
-
-UINT CReBarCtrl::GetRowCount() const
-{
-    return (UINT)Send(m_hWnd, RB_GETROWCOUNT);
-}
-
-UINT CReBarCtrl::GetRowHeight(UINT uRow) const
-{
-    return (UINT)Send(m_hWnd, RB_GETROWHEIGHT, (WPARAM)uRow);
-}
-
-void CReBarCtrl::GetBandBorders(UINT uBand, LPRECT prc) const
-{
-    Send(m_hWnd, RB_GETBANDBORDERS, (WPARAM)uBand, (LPARAM)prc);
-}
-
-BOOL CReBarCtrl::GetRect(UINT uBand, LPRECT prc) const
-{
-    return (BOOL)Send(m_hWnd, RB_GETRECT, (WPARAM)uBand, (LPARAM)prc);
-}
-
-int CReBarCtrl::IDToIndex(UINT uBandID) const
-{
-    return (int)Send(m_hWnd, RB_IDTOINDEX, (WPARAM)uBandID);
-}
-
-void CReBarCtrl::MinimizeBand(UINT uBand)
-{
-    Send(m_hWnd, RB_MINIMIZEBAND, (WPARAM)uBand);
-}
-
-void CReBarCtrl::MaximizeBand(UINT uBand)
-{
-    Send(m_hWnd, RB_MAXIMIZEBAND, (WPARAM)uBand);
-}
-
-BOOL CReBarCtrl::ShowBand(UINT uBand, BOOL fShow)
-{
-    return (BOOL)Send(m_hWnd, RB_SHOWBAND, (WPARAM)uBand, (LPARAM)fShow);
 }

@@ -4,6 +4,11 @@
 
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 
+CWinThread::operator HANDLE() const
+{
+    return this == NULL ? NULL : m_hThread;
+}
+
 CWinThread::CWinThread()
     : m_pMainWnd(NULL), m_pActiveWnd(NULL), m_bAutoDelete(TRUE), m_hThread(NULL), m_nThreadID(0),
       m_pfnThreadProc(NULL), m_pThreadParams(NULL), m_ptCursorLast(-1, -1), m_nMsgLast(WM_NULL),
@@ -201,6 +206,23 @@ BOOL CWinThread::OnIdle(LONG lCount)
         {
             AfxCallWndProc(pMainWnd, pMainWnd->m_hWnd, WM_IDLEUPDATECMDUI, (WPARAM)TRUE, 0);
             pMainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, (WPARAM)TRUE, 0, TRUE, TRUE);
+        }
+        // then every other frame of the thread: floating frames are not the main window's
+        // descendants, and a delayed show or hide of one is applied here
+        for (CFrameWnd* pFrameWnd = AfxGetFirstFrameWnd(); pFrameWnd != NULL; pFrameWnd = pFrameWnd->m_pNextFrameWnd)
+        {
+            if (pFrameWnd->m_hWnd == NULL || pFrameWnd == pMainWnd)
+                continue;
+            if (pFrameWnd->m_nShowDelay == SW_HIDE)
+                pFrameWnd->ShowWindow(pFrameWnd->m_nShowDelay);
+            if (pFrameWnd->IsWindowVisible() || pFrameWnd->m_nShowDelay >= 0)
+            {
+                AfxCallWndProc(pFrameWnd, pFrameWnd->m_hWnd, WM_IDLEUPDATECMDUI, (WPARAM)TRUE, 0);
+                pFrameWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, (WPARAM)TRUE, 0, TRUE, TRUE);
+            }
+            if (pFrameWnd->m_nShowDelay > SW_HIDE)
+                pFrameWnd->ShowWindow(pFrameWnd->m_nShowDelay);
+            pFrameWnd->m_nShowDelay = -1;
         }
     }
     else

@@ -44,6 +44,12 @@ CWnd::CWnd(HWND hWnd) : m_hWnd(hWnd), m_pfnSuper(NULL), m_hWndOwner(NULL), m_nMo
 {
 }
 
+// Built with -fno-delete-null-pointer-checks (see fx/CMakeLists.txt), so the test survives.
+HWND CWnd::GetSafeHwnd() const
+{
+    return this == NULL ? NULL : m_hWnd;
+}
+
 CWnd::~CWnd()
 {
     // The static placement windows (wndTop...) hold pseudo handles, never real windows.
@@ -431,9 +437,9 @@ void CWnd::PostNcDestroy()
 
 void CWnd::OnFinalRelease()
 {
-    if (m_hWnd != NULL)
-        DestroyWindow();
-    else
+    // A window object that automation clients let go of lives on while its window exists: the
+    // window's owner ends it, not the last client.
+    if (m_hWnd == NULL)
         PostNcDestroy();
 }
 

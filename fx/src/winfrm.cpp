@@ -1,5 +1,7 @@
 // winfrm.cpp - CFrameWnd: the top-level frame, command routing and the idle update.
 #include "afximpl_.h"
+#include "afxtempl.h"
+#include <afxpriv.h>
 
 IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 
@@ -17,17 +19,30 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_MESSAGE(WM_IDLEUPDATECMDUI, &CFrameWnd::OnIdleUpdateCmdUI)
     ON_MESSAGE(WM_SETMESSAGESTRING, &CFrameWnd::OnSetMessageString)
     ON_MESSAGE(WM_POPMESSAGESTRING, &CFrameWnd::OnPopMessageString)
+    ON_WM_ACTIVATE()
+    ON_WM_NCACTIVATE()
+    ON_WM_ENABLE()
+    ON_WM_SHOWWINDOW()
+    ON_WM_SYSCOLORCHANGE()
+    ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, &CFrameWnd::OnToolTipText)
+    ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFF, &CFrameWnd::OnToolTipText)
 END_MESSAGE_MAP()
 
 CFrameWnd::CFrameWnd()
     : m_pFloatingFrameClass(NULL), m_rectBorder(0, 0, 0, 0), m_bAutoMenuEnable(TRUE), m_nIdleFlags(0),
       m_nIDHelp(0), m_hMenuDefault(NULL), m_hAccelTable(NULL), m_bInRecalcLayout(FALSE),
-      m_nIDTracking(0), m_nIDLastMessage(0), m_pViewActive(NULL), m_cModalStack(0)
+      m_nIDTracking(0), m_nIDLastMessage(0), m_pViewActive(NULL), m_cModalStack(0),
+      m_phWndDisable(NULL)
 {
+    m_nShowDelay = -1;
+    m_pNextFrameWnd = NULL;
+    AfxAddFrameWnd(this);
 }
 
 CFrameWnd::~CFrameWnd()
 {
+    delete[] m_phWndDisable;
+    AfxRemoveFrameWnd(this);
 }
 
 BOOL CFrameWnd::IsFrameWnd() const { return TRUE; }
@@ -138,6 +153,8 @@ BOOL CFrameWnd::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext)
 
 void CFrameWnd::OnDestroy()
 {
+    // the dock bars and floating frames go first, while the bars can still find their frame
+    DestroyDockBars();
     if (m_hAccelTable != NULL)
     {
         ::DestroyAcceleratorTable(m_hAccelTable);
@@ -176,7 +193,18 @@ void CFrameWnd::RecalcLayout(BOOL)
     if (m_bInRecalcLayout)
         return;
     m_bInRecalcLayout = TRUE;
-    RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposExtra, &m_rectBorder);
+    m_nIdleFlags &= ~(idleLayout | idleNotify);
+    if (GetStyle() & FWS_SNAPTOBARS)
+    {
+        // a floating frame takes the size its bars ask for
+        CRect rect(0, 0, 32767, 32767);
+        RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposQuery, &rect, &rect, FALSE);
+        RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposExtra, &m_rectBorder, &rect, TRUE);
+        CalcWindowRect(&rect);
+        SetWindowPos(NULL, 0, 0, rect.Width(), rect.Height(), SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOZORDER);
+    }
+    else
+        RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposExtra, &m_rectBorder);
     m_bInRecalcLayout = FALSE;
 }
 
@@ -281,10 +309,13 @@ BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
 
 LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
 {
-    if (m_nIdleFlags & idleLayout)
-        RecalcLayout((m_nIdleFlags & idleNotify) != 0);
     if (m_nIdleFlags & idleTitle)
         OnUpdateFrameTitle(TRUE);
+    if (m_nIdleFlags & idleLayout)
+    {
+        RecalcLayout((m_nIdleFlags & idleNotify) != 0);
+        UpdateWindow();
+    }
     m_nIdleFlags = 0;
     return 0;
 }
@@ -402,20 +433,63 @@ void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
 }
 
 /////////////////////////////////////////////////////////////////////////////
-// Modal state: the frame and its popups are disabled while a modeless "modal" window runs
+// Modal state: the frame and its popups are disabled while a modal window runs
+
+namespace
+{
+struct SModalDisable
+{
+    HWND hWndFrame;
+    CArray<HWND, HWND> windows;
+};
+
+BOOL CALLBACK CollectOwnedPopup(HWND hWnd, LPARAM lParam)
+{
+    SModalDisable* pState = (SModalDisable*)lParam;
+    if (hWnd == pState->hWndFrame || !::IsWindowEnabled(hWnd))
+        return TRUE;
+    HWND hOwner = ::GetWindow(hWnd, GW_OWNER);
+    while (hOwner != NULL && hOwner != pState->hWndFrame)
+        hOwner = ::GetWindow(hOwner, GW_OWNER);
+    // a popup that stays usable during modal runs (a tip window, say) answers WM_DISABLEMODAL
+    if (hOwner != NULL && ::SendMessageA(hWnd, WM_DISABLEMODAL, 0, 0) == 0)
+        pState->windows.Add(hWnd);
+    return TRUE;
+}
+}
 
 void CFrameWnd::BeginModalState()
 {
     if (m_cModalStack++ > 0)
         return;
-    ::EnableWindow(m_hWnd, FALSE);
+    // Floating bars and palettes are popups the frame owns: they go disabled with it.  Only what
+    // was enabled is recorded, so EndModalState does not enable what the host had disabled.
+    SModalDisable state;
+    state.hWndFrame = m_hWnd;
+    ::EnumThreadWindows(::GetWindowThreadProcessId(m_hWnd, NULL), &CollectOwnedPopup, (LPARAM)&state);
+    if (::IsWindowEnabled(m_hWnd))
+        state.windows.Add(m_hWnd);
+    delete[] m_phWndDisable;
+    m_phWndDisable = new HWND[state.windows.GetSize() + 1];
+    for (INT_PTR i = 0; i < state.windows.GetSize(); i++)
+    {
+        m_phWndDisable[i] = state.windows[i];
+        ::EnableWindow(state.windows[i], FALSE);
+    }
+    m_phWndDisable[state.windows.GetSize()] = NULL;
 }
 
 void CFrameWnd::EndModalState()
 {
     if (m_cModalStack == 0 || --m_cModalStack > 0)
         return;
-    ::EnableWindow(m_hWnd, TRUE);
+    if (m_phWndDisable == NULL)
+        return;
+    for (HWND* phWnd = m_phWndDisable; *phWnd != NULL; phWnd++)
+        if (::IsWindow(*phWnd))
+            ::EnableWindow(*phWnd, TRUE);
+    delete[] m_phWndDisable;
+    m_phWndDisable = NULL;
 }
 
 BOOL CFrameWnd::InModalState() const

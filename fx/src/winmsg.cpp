@@ -94,237 +94,246 @@ static const AFX_MSGMAP_ENTRY* FindWindowMessageEntry(const AFX_MSGMAP* pMessage
     return NULL;
 }
 
-BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+// Map search: the entry that handles a window message for this window, if any.  Every
+// WM_CTLCOLORxxx without its own entry goes to the one WM_CTLCOLOR handler, with the three values
+// packed into ctl the way that handler's signature reads them.
+static const AFX_MSGMAP_ENTRY* FindHandlerEntry(const AFX_MSGMAP* pMessageMap, UINT& message, LPARAM& lParam,
+    WPARAM wParam, AFX_CTLCOLOR& ctl)
 {
-    LRESULT lResult = 0;
-
-    if (message == WM_COMMAND)
+    const AFX_MSGMAP_ENTRY* lpEntry = FindWindowMessageEntry(pMessageMap, message);
+    if (lpEntry == NULL && message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
     {
-        if (OnCommand(wParam, lParam))
+        lpEntry = FindWindowMessageEntry(pMessageMap, WM_CTLCOLOR);
+        if (lpEntry != NULL)
         {
-            lResult = 1;
-            goto LReturnTrue;
-        }
-        return FALSE;
-    }
-    if (message == WM_NOTIFY)
-    {
-        NMHDR* pNMHDR = (NMHDR*)lParam;
-        if (pNMHDR != NULL && OnNotify(wParam, lParam, &lResult))
-            goto LReturnTrue;
-        return FALSE;
-    }
-
-    {
-        const AFX_MSGMAP* pMessageMap = GetMessageMap();
-        const AFX_MSGMAP_ENTRY* lpEntry = FindWindowMessageEntry(pMessageMap, message);
-        AFX_CTLCOLOR ctl;
-        if (lpEntry == NULL && message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
-        {
-            // every WM_CTLCOLORxxx goes to the one WM_CTLCOLOR handler
-            lpEntry = FindWindowMessageEntry(pMessageMap, WM_CTLCOLOR);
-            if (lpEntry == NULL)
-                return FALSE;
             ctl.hDC = (HDC)wParam;
             ctl.hWnd = (HWND)lParam;
             ctl.nCtlType = message - WM_CTLCOLORMSGBOX;
             lParam = (LPARAM)&ctl;
             message = WM_CTLCOLOR;
         }
-        if (lpEntry == NULL)
-            return FALSE;
+    }
+    return lpEntry;
+}
 
-        MessageMapFunctions mmf;
-        mmf.pfn = lpEntry->pfn;
-        if (lpEntry->nMessage == 0xC000)
-        {
-            // registered messages: nSig holds the variable's address, the handler is always l_w_l
-            lResult = (this->*mmf.pfn_l_w_l)(wParam, lParam);
-            goto LReturnTrue;
-        }
-
-        switch (lpEntry->nSig)
-        {
-        default:
-            return FALSE;
-
-        case AfxSig_l_w_l:
-            lResult = (this->*mmf.pfn_l_w_l)(wParam, lParam);
-            break;
-        case AfxSig_v_w_l:
-            (this->*mmf.pfn_v_w_l)(wParam, lParam);
-            break;
-        case AfxSig_b_D_v:
-            lResult = (this->*mmf.pfn_b_D)(CDC::FromHandle((HDC)wParam));
-            break;
-        case AfxSig_b_b_v:
-            lResult = (this->*mmf.pfn_b_b)((BOOL)wParam);
-            break;
-        case AfxSig_b_W_u_u:
-            lResult = (this->*mmf.pfn_b_W_u_u)(CWnd::FromHandle((HWND)wParam), LOWORD(lParam), HIWORD(lParam));
-            break;
-        case AfxSig_b_W_COPYDATASTRUCT:
-            lResult = (this->*mmf.pfn_b_W_COPYDATASTRUCT)(CWnd::FromHandle((HWND)wParam), (COPYDATASTRUCT*)lParam);
-            break;
-        case AfxSig_b_v_HELPINFO:
-            lResult = (this->*mmf.pfn_b_HELPINFO)((HELPINFO*)lParam);
-            break;
-        case AfxSig_CTLCOLOR:
-        {
-            AFX_CTLCOLOR* pCtl = (AFX_CTLCOLOR*)lParam;
-            lResult = (LRESULT)(this->*mmf.pfn_B_D_W_u)(CDC::FromHandle(pCtl->hDC),
-                CWnd::FromHandle(pCtl->hWnd), pCtl->nCtlType);
-            break;
-        }
-        case AfxSig_CTLCOLOR_REFLECT:
-        {
-            AFX_CTLCOLOR* pCtl = (AFX_CTLCOLOR*)lParam;
-            lResult = (LRESULT)(this->*mmf.pfn_B_D_u)(CDC::FromHandle(pCtl->hDC), pCtl->nCtlType);
-            break;
-        }
-        case AfxSig_i_u_W_u:
-            lResult = (this->*mmf.pfn_i_u_LB_u)(LOWORD(wParam), (CListBox*)CWnd::FromHandle((HWND)lParam),
-                HIWORD(wParam));
-            break;
-        case AfxSig_i_W_u_u:
-            lResult = (this->*mmf.pfn_i_W_u_u)(CWnd::FromHandle((HWND)wParam), LOWORD(lParam), HIWORD(lParam));
-            break;
-        case AfxSig_l_uu_M:
-        {
-            // WM_MENUCHAR: the handler's result already is the full LRESULT
-            lResult = (this->*mmf.pfn_l_u_u_M)(LOWORD(wParam), HIWORD(wParam), CMenu::FromHandle((HMENU)lParam));
-            break;
-        }
-        case AfxSig_v_v_v:
-            (this->*mmf.pfn_v_v)();
-            break;
-        case AfxSig_v_up_v:
-            (this->*mmf.pfn_v_up)((UINT_PTR)wParam);
-            break;
-        case AfxSig_v_u_u:
-            (this->*mmf.pfn_v_u_u)(LOWORD(wParam), HIWORD(wParam));
-            break;
-        case AfxSig_v_v_ii:
-            (this->*mmf.pfn_v_i_i)((short)LOWORD(lParam), (short)HIWORD(lParam));
-            break;
-        case AfxSig_v_u_uu:
-            (this->*mmf.pfn_v_u_u_u)((UINT)wParam, LOWORD(lParam), HIWORD(lParam));
-            break;
-        case AfxSig_v_u_ii:
-            (this->*mmf.pfn_v_u_i_i)((UINT)wParam, (short)LOWORD(lParam), (short)HIWORD(lParam));
-            break;
-        case AfxSig_v_u_W:
-            (this->*mmf.pfn_v_u_W)((UINT)wParam, CWnd::FromHandle((HWND)lParam));
-            break;
-        case AfxSig_b_v_v:
-            lResult = (this->*mmf.pfn_b_v)();
-            break;
-        case AfxSig_v_M_v:
-            (this->*mmf.pfn_v_M)(CMenu::FromHandle((HMENU)wParam));
-            break;
-        case AfxSig_v_M_ub:
-            (this->*mmf.pfn_v_M_u_b)(CMenu::FromHandle((HMENU)wParam), LOWORD(lParam), (BOOL)HIWORD(lParam));
-            break;
-        case AfxSig_v_W_v:
-            (this->*mmf.pfn_v_W)(CWnd::FromHandle((HWND)wParam));
-            break;
-        case AfxSig_v_W_p:
-            (this->*mmf.pfn_v_W_p)(CWnd::FromHandle((HWND)wParam), PointFromLParam(lParam));
-            break;
-        case AfxSig_ACTIVATE:
-            (this->*mmf.pfn_v_u_W_b)(LOWORD(wParam), CWnd::FromHandle((HWND)lParam), (BOOL)HIWORD(wParam));
-            break;
-        case AfxSig_SCROLL:
-            (this->*mmf.pfn_v_u_u_SB)(LOWORD(wParam), HIWORD(wParam), (CScrollBar*)CWnd::FromHandle((HWND)lParam));
-            break;
-        case AfxSig_SCROLL_REFLECT:
-            (this->*mmf.pfn_v_u_u_reflect)(LOWORD(wParam), HIWORD(wParam));
-            break;
-        case AfxSig_v_u_LPCSTR:
-            (this->*mmf.pfn_v_u_cs)((UINT)wParam, (LPCSTR)lParam);
-            break;
-        case AfxSig_OWNERDRAW:
-            (this->*mmf.pfn_v_i_DRAWITEM)((int)wParam, (LPDRAWITEMSTRUCT)lParam);
-            lResult = TRUE;
-            break;
-        case AfxSig_v_v_MEASUREITEM:
-            (this->*mmf.pfn_v_i_MEASUREITEM)((int)wParam, (LPMEASUREITEMSTRUCT)lParam);
-            lResult = TRUE;
-            break;
-        case AfxSig_v_v_DELETEITEM:
-            (this->*mmf.pfn_v_i_DELETEITEM)((int)wParam, (LPDELETEITEMSTRUCT)lParam);
-            lResult = TRUE;
-            break;
-        case AfxSig_i_v_COMPAREITEM:
-            lResult = (this->*mmf.pfn_i_i_COMPAREITEM)((int)wParam, (LPCOMPAREITEMSTRUCT)lParam);
-            break;
-        case AfxSig_v_DRAWITEM_REFLECT:
-            (this->*mmf.pfn_v_DRAWITEM)((LPDRAWITEMSTRUCT)lParam);
-            lResult = TRUE;
-            break;
-        case AfxSig_v_MEASUREITEM_REFLECT:
-            (this->*mmf.pfn_v_MEASUREITEM)((LPMEASUREITEMSTRUCT)lParam);
-            lResult = TRUE;
-            break;
-        case AfxSig_i_i_s:
-            lResult = (this->*mmf.pfn_i_CREATESTRUCT)((LPCREATESTRUCT)lParam);
-            break;
-        case AfxSig_b_CREATESTRUCT:
-            lResult = (this->*mmf.pfn_b_CREATESTRUCT)((LPCREATESTRUCT)lParam);
-            break;
-        case AfxSig_l_p:
-            lResult = (this->*mmf.pfn_l_p)(PointFromLParam(lParam));
-            break;
-        case AfxSig_u_v_v:
-            lResult = (this->*mmf.pfn_u_v)();
-            break;
-        case AfxSig_v_b_NCCALCSIZEPARAMS:
-            (this->*mmf.pfn_v_b_NCCALCSIZEPARAMS)((BOOL)wParam, (NCCALCSIZE_PARAMS*)lParam);
-            break;
-        case AfxSig_v_v_WINDOWPOS:
-            (this->*mmf.pfn_v_WINDOWPOS)((WINDOWPOS*)lParam);
-            break;
-        case AfxSig_v_uu_M:
-            (this->*mmf.pfn_v_u_u_HMENU)(LOWORD(wParam), HIWORD(wParam), (HMENU)lParam);
-            break;
-        case AfxSig_v_u_p:
-            (this->*mmf.pfn_v_u_p)((UINT)wParam, PointFromLParam(lParam));
-            break;
-        case AfxSig_SIZING:
-            (this->*mmf.pfn_v_u_LPRECT)((UINT)wParam, (LPRECT)lParam);
-            lResult = TRUE;
-            break;
-        case AfxSig_MOUSEWHEEL:
-            lResult = (this->*mmf.pfn_b_u_s_p)(LOWORD(wParam), (short)HIWORD(wParam), PointFromLParam(lParam));
-            break;
-        case AfxSig_v_i_s:
-            (this->*mmf.pfn_v_i_STYLESTRUCT)((int)wParam, (LPSTYLESTRUCT)lParam);
-            break;
-        case AfxSig_v_b_v:
-            (this->*mmf.pfn_v_b)((BOOL)wParam);
-            break;
-        case AfxSig_v_b_u:
-            if (message == WM_ACTIVATEAPP)
-                (this->*mmf.pfn_v_b_dw)((BOOL)wParam, (DWORD)lParam);
-            else
-                (this->*mmf.pfn_v_b_u)((BOOL)wParam, (UINT)lParam);
-            break;
-        case AfxSig_v_v_MINMAXINFO:
-            (this->*mmf.pfn_v_MINMAXINFO)((MINMAXINFO*)lParam);
-            break;
-        case AfxSig_v_v_HDROP:
-            (this->*mmf.pfn_v_HDROP)((HDROP)wParam);
-            break;
-        case AfxSig_v_u_l:
-            (this->*mmf.pfn_v_u_l)((UINT)wParam, lParam);
-            break;
-        }
+// Handler-signature dispatch: unpacks wParam and lParam the way the entry's signature says, calls
+// the handler and turns its result into the message's result.  FALSE for a signature it does not
+// know, so that the message goes on to the default procedure.
+static BOOL CallMessageHandler(CWnd* pWnd, const AFX_MSGMAP_ENTRY* lpEntry, UINT message, WPARAM wParam,
+    LPARAM lParam, LRESULT& lResult)
+{
+    MessageMapFunctions mmf;
+    mmf.pfn = lpEntry->pfn;
+    if (lpEntry->nMessage == 0xC000)
+    {
+        // registered messages: nSig holds the variable's address, the handler is always l_w_l
+        lResult = (pWnd->*mmf.pfn_l_w_l)(wParam, lParam);
+        return TRUE;
     }
 
-LReturnTrue:
-    if (pResult != NULL)
-        *pResult = lResult;
+    switch (lpEntry->nSig)
+    {
+    default:
+        return FALSE;
+
+    case AfxSig_l_w_l:
+        lResult = (pWnd->*mmf.pfn_l_w_l)(wParam, lParam);
+        break;
+    case AfxSig_v_w_l:
+        (pWnd->*mmf.pfn_v_w_l)(wParam, lParam);
+        break;
+    case AfxSig_b_D_v:
+        lResult = (pWnd->*mmf.pfn_b_D)(CDC::FromHandle((HDC)wParam));
+        break;
+    case AfxSig_b_b_v:
+        lResult = (pWnd->*mmf.pfn_b_b)((BOOL)wParam);
+        break;
+    case AfxSig_b_W_u_u:
+        lResult = (pWnd->*mmf.pfn_b_W_u_u)(CWnd::FromHandle((HWND)wParam), LOWORD(lParam), HIWORD(lParam));
+        break;
+    case AfxSig_b_W_COPYDATASTRUCT:
+        lResult = (pWnd->*mmf.pfn_b_W_COPYDATASTRUCT)(CWnd::FromHandle((HWND)wParam), (COPYDATASTRUCT*)lParam);
+        break;
+    case AfxSig_b_v_HELPINFO:
+        lResult = (pWnd->*mmf.pfn_b_HELPINFO)((HELPINFO*)lParam);
+        break;
+    case AfxSig_CTLCOLOR:
+    {
+        AFX_CTLCOLOR* pCtl = (AFX_CTLCOLOR*)lParam;
+        lResult = (LRESULT)(pWnd->*mmf.pfn_B_D_W_u)(CDC::FromHandle(pCtl->hDC),
+            CWnd::FromHandle(pCtl->hWnd), pCtl->nCtlType);
+        break;
+    }
+    case AfxSig_CTLCOLOR_REFLECT:
+    {
+        AFX_CTLCOLOR* pCtl = (AFX_CTLCOLOR*)lParam;
+        lResult = (LRESULT)(pWnd->*mmf.pfn_B_D_u)(CDC::FromHandle(pCtl->hDC), pCtl->nCtlType);
+        break;
+    }
+    case AfxSig_i_u_W_u:
+        lResult = (pWnd->*mmf.pfn_i_u_LB_u)(LOWORD(wParam), (CListBox*)CWnd::FromHandle((HWND)lParam),
+            HIWORD(wParam));
+        break;
+    case AfxSig_i_W_u_u:
+        lResult = (pWnd->*mmf.pfn_i_W_u_u)(CWnd::FromHandle((HWND)wParam), LOWORD(lParam), HIWORD(lParam));
+        break;
+    case AfxSig_l_uu_M:
+    {
+        // WM_MENUCHAR: the handler's result already is the full LRESULT
+        lResult = (pWnd->*mmf.pfn_l_u_u_M)(LOWORD(wParam), HIWORD(wParam), CMenu::FromHandle((HMENU)lParam));
+        break;
+    }
+    case AfxSig_v_v_v:
+        (pWnd->*mmf.pfn_v_v)();
+        break;
+    case AfxSig_v_up_v:
+        (pWnd->*mmf.pfn_v_up)((UINT_PTR)wParam);
+        break;
+    case AfxSig_v_u_u:
+        (pWnd->*mmf.pfn_v_u_u)(LOWORD(wParam), HIWORD(wParam));
+        break;
+    case AfxSig_v_v_ii:
+        (pWnd->*mmf.pfn_v_i_i)((short)LOWORD(lParam), (short)HIWORD(lParam));
+        break;
+    case AfxSig_v_u_uu:
+        (pWnd->*mmf.pfn_v_u_u_u)((UINT)wParam, LOWORD(lParam), HIWORD(lParam));
+        break;
+    case AfxSig_v_u_ii:
+        (pWnd->*mmf.pfn_v_u_i_i)((UINT)wParam, (short)LOWORD(lParam), (short)HIWORD(lParam));
+        break;
+    case AfxSig_v_u_W:
+        (pWnd->*mmf.pfn_v_u_W)((UINT)wParam, CWnd::FromHandle((HWND)lParam));
+        break;
+    case AfxSig_b_v_v:
+        lResult = (pWnd->*mmf.pfn_b_v)();
+        break;
+    case AfxSig_v_M_v:
+        (pWnd->*mmf.pfn_v_M)(CMenu::FromHandle((HMENU)wParam));
+        break;
+    case AfxSig_v_M_ub:
+        (pWnd->*mmf.pfn_v_M_u_b)(CMenu::FromHandle((HMENU)wParam), LOWORD(lParam), (BOOL)HIWORD(lParam));
+        break;
+    case AfxSig_v_W_v:
+        (pWnd->*mmf.pfn_v_W)(CWnd::FromHandle((HWND)wParam));
+        break;
+    case AfxSig_v_W_p:
+        (pWnd->*mmf.pfn_v_W_p)(CWnd::FromHandle((HWND)wParam), PointFromLParam(lParam));
+        break;
+    case AfxSig_ACTIVATE:
+        (pWnd->*mmf.pfn_v_u_W_b)(LOWORD(wParam), CWnd::FromHandle((HWND)lParam), (BOOL)HIWORD(wParam));
+        break;
+    case AfxSig_SCROLL:
+        (pWnd->*mmf.pfn_v_u_u_SB)(LOWORD(wParam), HIWORD(wParam), (CScrollBar*)CWnd::FromHandle((HWND)lParam));
+        break;
+    case AfxSig_SCROLL_REFLECT:
+        (pWnd->*mmf.pfn_v_u_u_reflect)(LOWORD(wParam), HIWORD(wParam));
+        break;
+    case AfxSig_v_u_LPCSTR:
+        (pWnd->*mmf.pfn_v_u_cs)((UINT)wParam, (LPCSTR)lParam);
+        break;
+    case AfxSig_OWNERDRAW:
+        (pWnd->*mmf.pfn_v_i_DRAWITEM)((int)wParam, (LPDRAWITEMSTRUCT)lParam);
+        lResult = TRUE;
+        break;
+    case AfxSig_v_v_MEASUREITEM:
+        (pWnd->*mmf.pfn_v_i_MEASUREITEM)((int)wParam, (LPMEASUREITEMSTRUCT)lParam);
+        lResult = TRUE;
+        break;
+    case AfxSig_v_v_DELETEITEM:
+        (pWnd->*mmf.pfn_v_i_DELETEITEM)((int)wParam, (LPDELETEITEMSTRUCT)lParam);
+        lResult = TRUE;
+        break;
+    case AfxSig_i_v_COMPAREITEM:
+        lResult = (pWnd->*mmf.pfn_i_i_COMPAREITEM)((int)wParam, (LPCOMPAREITEMSTRUCT)lParam);
+        break;
+    case AfxSig_v_DRAWITEM_REFLECT:
+        (pWnd->*mmf.pfn_v_DRAWITEM)((LPDRAWITEMSTRUCT)lParam);
+        lResult = TRUE;
+        break;
+    case AfxSig_v_MEASUREITEM_REFLECT:
+        (pWnd->*mmf.pfn_v_MEASUREITEM)((LPMEASUREITEMSTRUCT)lParam);
+        lResult = TRUE;
+        break;
+    case AfxSig_i_i_s:
+        lResult = (pWnd->*mmf.pfn_i_CREATESTRUCT)((LPCREATESTRUCT)lParam);
+        break;
+    case AfxSig_b_CREATESTRUCT:
+        lResult = (pWnd->*mmf.pfn_b_CREATESTRUCT)((LPCREATESTRUCT)lParam);
+        break;
+    case AfxSig_l_p:
+        lResult = (pWnd->*mmf.pfn_l_p)(PointFromLParam(lParam));
+        break;
+    case AfxSig_u_v_v:
+        lResult = (pWnd->*mmf.pfn_u_v)();
+        break;
+    case AfxSig_v_b_NCCALCSIZEPARAMS:
+        (pWnd->*mmf.pfn_v_b_NCCALCSIZEPARAMS)((BOOL)wParam, (NCCALCSIZE_PARAMS*)lParam);
+        break;
+    case AfxSig_v_v_WINDOWPOS:
+        (pWnd->*mmf.pfn_v_WINDOWPOS)((WINDOWPOS*)lParam);
+        break;
+    case AfxSig_v_uu_M:
+        (pWnd->*mmf.pfn_v_u_u_HMENU)(LOWORD(wParam), HIWORD(wParam), (HMENU)lParam);
+        break;
+    case AfxSig_v_u_p:
+        (pWnd->*mmf.pfn_v_u_p)((UINT)wParam, PointFromLParam(lParam));
+        break;
+    case AfxSig_SIZING:
+        (pWnd->*mmf.pfn_v_u_LPRECT)((UINT)wParam, (LPRECT)lParam);
+        lResult = TRUE;
+        break;
+    case AfxSig_MOUSEWHEEL:
+        lResult = (pWnd->*mmf.pfn_b_u_s_p)(LOWORD(wParam), (short)HIWORD(wParam), PointFromLParam(lParam));
+        break;
+    case AfxSig_v_i_s:
+        (pWnd->*mmf.pfn_v_i_STYLESTRUCT)((int)wParam, (LPSTYLESTRUCT)lParam);
+        break;
+    case AfxSig_v_b_v:
+        (pWnd->*mmf.pfn_v_b)((BOOL)wParam);
+        break;
+    case AfxSig_v_b_u:
+        if (message == WM_ACTIVATEAPP)
+            (pWnd->*mmf.pfn_v_b_dw)((BOOL)wParam, (DWORD)lParam);
+        else
+            (pWnd->*mmf.pfn_v_b_u)((BOOL)wParam, (UINT)lParam);
+        break;
+    case AfxSig_v_v_MINMAXINFO:
+        (pWnd->*mmf.pfn_v_MINMAXINFO)((MINMAXINFO*)lParam);
+        break;
+    case AfxSig_v_v_HDROP:
+        (pWnd->*mmf.pfn_v_HDROP)((HDROP)wParam);
+        break;
+    case AfxSig_v_u_l:
+        (pWnd->*mmf.pfn_v_u_l)((UINT)wParam, lParam);
+        break;
+    }
     return TRUE;
+}
+
+// Routing: commands and notifications have their own paths (OnCommand, OnNotify, which the
+// command-routing classes override); everything else goes through the message map.
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    LRESULT lResult = 0;
+    BOOL bHandled = FALSE;
+    if (message == WM_COMMAND)
+    {
+        bHandled = OnCommand(wParam, lParam);
+        lResult = bHandled;
+    }
+    else if (message == WM_NOTIFY)
+    {
+        bHandled = lParam != 0 && OnNotify(wParam, lParam, &lResult);
+    }
+    else
+    {
+        AFX_CTLCOLOR ctl;
+        const AFX_MSGMAP_ENTRY* lpEntry = FindHandlerEntry(GetMessageMap(), message, lParam, wParam, ctl);
+        bHandled = lpEntry != NULL && CallMessageHandler(this, lpEntry, message, wParam, lParam, lResult);
+    }
+    if (bHandled && pResult != NULL)
+        *pResult = lResult;
+    return bHandled;
 }
 
 /////////////////////////////////////////////////////////////////////////////

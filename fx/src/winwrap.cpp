@@ -329,7 +329,9 @@ void CWnd::MoveWindow(LPCRECT lpRect, BOOL bRepaint)
 }
 BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
 {
-    return ::SetWindowPos(m_hWnd, pWndInsertAfter->GetSafeHwnd(), x, y, cx, cy, nFlags);
+    // NULL is HWND_TOP, like the wndTop object
+    return ::SetWindowPos(m_hWnd, pWndInsertAfter != NULL ? pWndInsertAfter->m_hWnd : NULL, x, y, cx, cy,
+        nFlags);
 }
 BOOL CWnd::GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const
 {
@@ -642,21 +644,6 @@ int CWnd::RunModalLoop(DWORD dwFlags)
 ExitModal:
     m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
     return m_nModalResult;
-}
-
-BOOL CWnd::UpdateData(BOOL)
-{
-    // dialog data exchange comes with the dialog support; a plain window has nothing to exchange
-    return TRUE;
-}
-
-void CWnd::DoDataExchange(CDataExchange*)
-{
-}
-
-BOOL CWnd::ExecuteDlgInit(LPCSTR)
-{
-    return TRUE;
 }
 
 /////////////////////////////////////////////////////////////////////////////

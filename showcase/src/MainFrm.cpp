@@ -1,17 +1,25 @@
 // MainFrm.cpp - the showcase's main frame.
 #include "MainFrm.h"
 #include "resource.h"
+#include <initializer_list>
 #include "ShowcaseApp.h"
 
-IMPLEMENT_DYNAMIC(CMainFrame, CFrameWnd)
+IMPLEMENT_DYNAMIC(CMainFrame, CUILMainFrame)
 
 namespace
 {
 const char szSettingsSection[] = "Showcase";
 const char szColorSchemeKey[] = "ColorScheme";
+
+const UINT s_indicators[] = { ID_SEPARATOR };
+
+const char* const s_layers[] = { "0 - Default", "Walls", "Doors", "Windows", "Furniture", "Dimensions", NULL };
+const char* const s_objects[] = { "Wall 1", "Wall 2", "Wall 3", "Door 1", "Window 1", "Window 2", NULL };
+const char* const s_properties[] = { "Layer: Walls", "Colour: By layer", "Line type: Continuous",
+    "Thickness: 0.25", NULL };
 }
 
-BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
+BEGIN_MESSAGE_MAP(CMainFrame, CUILMainFrame)
     ON_WM_CREATE()
     ON_WM_SETFOCUS()
     ON_WM_DESTROY()
@@ -19,6 +27,8 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
     ON_REGISTERED_MESSAGE(WM_GET_PPM, OnGetProfileManager)
     ON_COMMAND(ID_VIEW_DARKSCHEME, OnViewDarkScheme)
     ON_UPDATE_COMMAND_UI(ID_VIEW_DARKSCHEME, OnUpdateViewDarkScheme)
+    ON_REGISTERED_MESSAGE(WM_CREATE_DOCKCONTEXT, OnCreateDockContext)
+    ON_REGISTERED_MESSAGE(WM_GET_PALETTES_MANAGER, OnGetPalettesManager)
 END_MESSAGE_MAP()
 
 CMainFrame::CMainFrame()
@@ -31,7 +41,7 @@ CMainFrame::~CMainFrame()
 
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
 {
-    if (!CFrameWnd::PreCreateWindow(cs))
+    if (!CUILMainFrame::PreCreateWindow(cs))
         return FALSE;
     cs.dwExStyle &= ~WS_EX_CLIENTEDGE;   // the view draws its own edge
     return TRUE;
@@ -39,7 +49,7 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
+    if (CUILMainFrame::OnCreate(lpCreateStruct) == -1)
         return -1;
     // AFX_IDW_PANE_FIRST makes the frame's layout give the view the whole client area
     if (!m_wndView.Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0), this,
@@ -49,16 +59,122 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     }
     // the scheme the user chose last time, kept through the library's settings functions in the
     // profile this frame hands out (OnGetProfileManager)
+    if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_TOOLTIPS | CBRS_FLYBY)
+        || !m_wndToolBar.LoadToolBar(IDR_MAINFRAME))
+    {
+        return -1;
+    }
+    m_wndToolBar.SetWindowText("Standard");
+    if (!m_wndStatusBar.Create(this)
+        || !m_wndStatusBar.SetIndicators(s_indicators, sizeof(s_indicators) / sizeof(s_indicators[0])))
+    {
+        return -1;
+    }
+    if (!CreateDockWnd(m_wndLayers, m_listLayers, "Layers", ID_VIEW_LAYERS, s_layers)
+        || !CreateDockWnd(m_wndObjects, m_listObjects, "Objects", ID_VIEW_OBJECTS, s_objects)
+        || !CreateDockWnd(m_wndProperties, m_listProperties, "Properties", ID_VIEW_PROPERTIES, s_properties))
+    {
+        return -1;
+    }
+    // the library's dock bars on every side, and its floating frames for whatever floats
+    EnableDocking(CBRS_ALIGN_ANY);
+    m_pFloatingFrameClass = RUNTIME_CLASS(CUILMiniDockFrameWnd);
+    m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
+    m_wndLayers.EnableDocking(CBRS_ALIGN_ANY);
+    m_wndObjects.EnableDocking(CBRS_ALIGN_ANY);
+    m_wndProperties.EnableDocking(CBRS_ALIGN_ANY);
+    DockControlBar(&m_wndToolBar, AFX_IDW_DOCKBAR_TOP);
+    ResetDocking(FALSE, CPoint(0, 0));
+
     int nScheme = LoadIniInt(szSettingsSection, szColorSchemeKey, CHostColorScheme::schemeStandard, NULL);
     m_colorScheme.SetScheme(nScheme == CHostColorScheme::schemeDark ?
         CHostColorScheme::schemeDark : CHostColorScheme::schemeStandard);
     return 0;
 }
 
+BOOL CMainFrame::CreateDockWnd(CDockWnd& wnd, CListBox& list, LPCSTR lpszTitle, UINT nID,
+    const char* const* ppszItems)
+{
+    if (!wnd.Create(this, lpszTitle, WS_VISIBLE, nID))
+        return FALSE;
+    wnd.SetToolPalettesManager(&m_palettes);
+    m_palettes.AddPaletteWindow(&wnd);
+    if (!list.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, CRect(0, 0, 10, 10), &wnd, 1))
+        return FALSE;
+    list.SetFont(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
+    for (; *ppszItems != NULL; ppszItems++)
+        list.AddString(*ppszItems);
+    list.SetCurSel(1);
+    return TRUE;
+}
+
+void CMainFrame::ResetDocking(BOOL bShowFloating, CPoint ptFloat)
+{
+    // Layers on the left dock bar, Objects in the same row below it
+    for (CDockWnd* pWnd : { &m_wndLayers, &m_wndObjects })
+    {
+        if (pWnd->IsCollapsed(FALSE))
+            pWnd->SendMessage(WM_SYSCOMMAND, 61952);
+        pWnd->SetWindowPos(NULL, 0, 0, 180, 200, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ShowControlBar(pWnd, TRUE, FALSE);
+    }
+    DockControlBar(&m_wndLayers, AFX_IDW_DOCKBAR_LEFT);
+    CRect rect;
+    m_wndLayers.GetWindowRect(&rect);
+    rect.OffsetRect(0, rect.Height());
+    DockControlBar(&m_wndObjects, AFX_IDW_DOCKBAR_LEFT, &rect);
+    if (bShowFloating)
+    {
+        if (!m_wndProperties.IsFloating())
+            FloatControlBar(&m_wndProperties, ptFloat, CBRS_ALIGN_TOP);
+        CFrameWnd* pFloating = m_wndProperties.GetParentFrame();
+        if (pFloating != NULL && pFloating != this && pFloating->IsKindOf(RUNTIME_CLASS(CUILMiniDockFrameWnd))
+            && ((CUILMiniDockFrameWnd*)pFloating)->IsCollapsed())
+            pFloating->SendMessage(WM_SYSCOMMAND, 61952);
+        if (pFloating != NULL && pFloating != this)
+            pFloating->SetWindowPos(NULL, ptFloat.x, ptFloat.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ShowControlBar(&m_wndProperties, TRUE, FALSE);
+        // the palette's band gives way to its floating frame's
+        m_wndProperties.SetWindowPos(NULL, 0, 0, 0, 0,
+            SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        if (pFloating != NULL && pFloating != this)
+            pFloating->RecalcLayout();
+    }
+    else
+    {
+        if (!m_wndProperties.IsFloating())
+            DockControlBar(&m_wndProperties, AFX_IDW_DOCKBAR_RIGHT);
+        ShowControlBar(&m_wndProperties, FALSE, FALSE);
+    }
+    RecalcLayout();
+}
+
+LRESULT CMainFrame::OnCreateDockContext(WPARAM wParam, LPARAM lParam)
+{
+    // the library's context, so that a dragged palette can be dropped onto another
+    CDockContext** ppContext = (CDockContext**)wParam;
+    CControlBar* pBar = (CControlBar*)lParam;
+    if (ppContext == NULL || pBar == NULL)
+        return 0;
+    CUILDockContext* pContext = new CUILDockContext(pBar);
+    pContext->m_bPaletteDrop = TRUE;
+    *ppContext = pContext;
+    return 1;
+}
+
+LRESULT CMainFrame::OnGetPalettesManager(WPARAM wParam, LPARAM /*lParam*/)
+{
+    CToolPalettes** ppManager = (CToolPalettes**)wParam;
+    if (ppManager == NULL)
+        return 0;
+    *ppManager = &m_palettes;
+    return 1;
+}
+
 void CMainFrame::OnDestroy()
 {
     SaveIniInt(szSettingsSection, szColorSchemeKey, m_colorScheme.GetScheme(), NULL);
-    CFrameWnd::OnDestroy();
+    CUILMainFrame::OnDestroy();
 }
 
 void CMainFrame::OnSetFocus(CWnd* /*pOldWnd*/)
@@ -71,7 +187,7 @@ BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
     // the view gets the first chance at every command, as in a document/view application
     if (m_wndView.OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
-    return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+    return CUILMainFrame::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
 LRESULT CMainFrame::OnGetSysColor(WPARAM wParam, LPARAM lParam)

@@ -1,11 +1,12 @@
-// MainFrm.h - the showcase's main frame: menu bar and the drawing view filling the client area.
+// MainFrm.h - the showcase's main frame: a docking host with a toolbar, a status bar, dock
+// windows and the drawing view in the middle.
 #pragma once
 
 #include <WEXOctrl.h>
 #include "DrawingView.h"
 #include "HostColors.h"
 
-class CMainFrame : public CFrameWnd
+class CMainFrame : public CUILMainFrame
 {
     DECLARE_DYNAMIC(CMainFrame)
 public:
@@ -13,6 +14,16 @@ public:
     virtual ~CMainFrame();
 
     CDrawingView& GetDrawingView() { return m_wndView; }
+    CToolBar& GetToolBar() { return m_wndToolBar; }
+    CStatusBar& GetStatusBar() { return m_wndStatusBar; }
+    // the dock windows: Layers and Objects share the left row, Properties floats
+    CDockWnd& GetLayersWnd() { return m_wndLayers; }
+    CDockWnd& GetObjectsWnd() { return m_wndObjects; }
+    CDockWnd& GetPropertiesWnd() { return m_wndProperties; }
+    CToolPalettes& GetPalettes() { return m_palettes; }
+    // Puts the bars where the application starts with them: toolbar on top, Layers and Objects
+    // sharing the left row, Properties floating at ptFloat (screen) when bShowFloating.
+    void ResetDocking(BOOL bShowFloating, CPoint ptFloat);
 
     // the colours the host gives the library's controls (WM_GET_SYS_COLOR); switching repaints
     // every window on screen
@@ -25,6 +36,17 @@ public:
 protected:
     CDrawingView m_wndView;
     CHostColorScheme m_colorScheme;
+    CToolBar m_wndToolBar;
+    CStatusBar m_wndStatusBar;
+    CDockWnd m_wndLayers;
+    CDockWnd m_wndObjects;
+    CDockWnd m_wndProperties;
+    CListBox m_listLayers;
+    CListBox m_listObjects;
+    CListBox m_listProperties;
+    CToolPalettes m_palettes;
+
+    BOOL CreateDockWnd(CDockWnd& wnd, CListBox& list, LPCSTR lpszTitle, UINT nID, const char* const* ppszItems);
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
@@ -33,5 +55,7 @@ protected:
     afx_msg void OnDestroy();
     afx_msg void OnViewDarkScheme();
     afx_msg void OnUpdateViewDarkScheme(CCmdUI* pCmdUI);
+    afx_msg LRESULT OnCreateDockContext(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnGetPalettesManager(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };

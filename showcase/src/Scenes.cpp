@@ -5,12 +5,16 @@
 #include "SceneBitmaps.h"
 #include "SceneItems.h"
 #include "SceneTabs.h"
+#include "SceneDialogs.h"
+#include <initializer_list>
 
 namespace
 {
 // every scene starts from the same frame size, so screenshots are comparable run to run
 const int nSceneWidth = 800;
 const int nSceneHeight = 600;
+
+void SetBandScheme(CMainFrame* pFrame, DWORD dwStyle);
 
 void ResetFrame(CMainFrame* pFrame)
 {
@@ -22,7 +26,37 @@ void ResetFrame(CMainFrame* pFrame)
     HideBitmapsScene();
     HideItemsScene();
     HideTabsScene();
+    HideDialogsScene();
     pFrame->SetColorScheme(CHostColorScheme::schemeStandard);
+    SetBandScheme(pFrame, UIL_BANDSTYLE_DEFAULT);
+    pFrame->ResetDocking(FALSE, CPoint(0, 0));
+}
+
+// The module-wide band style, given to every band on screen.
+void SetBandScheme(CMainFrame* pFrame, DWORD dwStyle)
+{
+    if (g_dwDefaultBandStyleEx == dwStyle)
+        return;
+    SetDefaultBandStyle(dwStyle);
+    for (CDockWnd* pWnd : { &pFrame->GetLayersWnd(), &pFrame->GetObjectsWnd(), &pFrame->GetPropertiesWnd() })
+    {
+        pWnd->InitBand((DWORD)-1);
+        pWnd->SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    }
+    for (int i = 0; i < (int)g_UILMiniDockFrameWndArray.GetSize(); i++)
+    {
+        CUILMiniDockFrameWnd* pFloating = g_UILMiniDockFrameWndArray[i];
+        pFloating->InitBand((DWORD)-1);
+        pFloating->SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    }
+}
+
+// where the floating palette stands in the docking scenes, relative to the frame
+CPoint FloatingPalettePoint(CMainFrame* pFrame)
+{
+    CRect rect;
+    pFrame->GetWindowRect(&rect);
+    return CPoint(rect.right - 230, rect.top + 140);
 }
 
 // The application as it starts: an empty drawing with grid and axes.
@@ -70,6 +104,39 @@ BOOL SceneTabsOnFrame(CMainFrame* pFrame)
     return SceneTabs(pFrame);
 }
 
+// The docking host: toolbar on top, Layers and Objects sharing the left row with a splitter
+// between them, the Properties palette floating in the library's frame with its caption band.
+BOOL SceneDocking(CMainFrame* pFrame)
+{
+    ResetFrame(pFrame);
+    pFrame->ResetDocking(TRUE, FloatingPalettePoint(pFrame));
+    pFrame->SetMessageText("Drag a palette by its title to another side, or off the frame to float it");
+    return pFrame->GetPropertiesWnd().IsFloating();
+}
+
+// The left row rolled up to its bands, the floating palette rolled up to its caption, and the
+// silver colour scheme.
+BOOL SceneDockingRolled(CMainFrame* pFrame)
+{
+    if (!SceneDocking(pFrame))
+        return FALSE;
+    SetBandScheme(pFrame, (UIL_BANDSTYLE_DEFAULT & ~UIL_BANDSTYLE_SCHEME) | UIL_SCHEME_SILVER);
+    pFrame->GetLayersWnd().SendMessage(WM_SYSCOMMAND, UIL_SC_ROLLUP);
+    CFrameWnd* pFloating = pFrame->GetPropertiesWnd().GetParentFrame();
+    if (pFloating == NULL || !pFloating->IsKindOf(RUNTIME_CLASS(CUILMiniDockFrameWnd)))
+        return FALSE;
+    pFloating->SendMessage(WM_SYSCOMMAND, UIL_SC_ROLLUP);
+    pFrame->RecalcLayout();
+    return pFrame->GetLayersWnd().IsCollapsed(FALSE) && ((CUILMiniDockFrameWnd*)pFloating)->IsCollapsed();
+}
+
+// The integer input dialog and a resizing dialog at two sizes, modeless (SceneDialogs.cpp).
+BOOL SceneDialogsOnFrame(CMainFrame* pFrame)
+{
+    ResetFrame(pFrame);
+    return SceneDialogs(pFrame);
+}
+
 const SHOWCASE_SCENE s_scenes[] =
 {
     { "main", "Main window with an empty drawing", SceneMain },
@@ -78,6 +145,9 @@ const SHOWCASE_SCENE s_scenes[] =
     { "bitmaps", "A picture drawn fitted, smoothed, smoothed and sharpened, and 3-D frames", SceneBitmapsOnFrame },
     { "items", "Command items as bar buttons and menu entries, horizontal and vertical, in every state", SceneItemsOnFrame },
     { "tabs", "Tab strips with more tabs than fit, scrolled, one selected; vertical and fitted", SceneTabsOnFrame },
+    { "docking", "Toolbar, two dock windows sharing the left row, a floating palette with its caption band", SceneDocking },
+    { "docking-rolled", "The left row and the floating palette rolled up, in the silver scheme", SceneDockingRolled },
+    { "dialogs", "The integer input dialog and a resizing dialog at its own size and grown", SceneDialogsOnFrame },
 };
 }
 

@@ -127,6 +127,42 @@ BOOL WritePngFile(LPCSTR lpszPath, const BYTE* pPixels, int cx, int cy)
     return bOk;
 }
 
+namespace
+{
+BOOL CALLBACK CollectWindow(HWND hWnd, LPARAM lParam)
+{
+    ((std::vector<HWND>*)lParam)->push_back(hWnd);
+    return TRUE;
+}
+
+// Floating frames, popups, menus, tool tips and dialogs are windows of their own: each keeps
+// its own surface, so they are copied over the main window one by one, bottom to top, where
+// they stand on the screen.
+void ComposeTopLevelWindows(CDC& dcTarget, CWnd* pMain, const CRect& rectMain)
+{
+    std::vector<HWND> windows;     // top to bottom, as the thread's windows are listed
+    ::EnumThreadWindows(::GetWindowThreadProcessId(pMain->GetSafeHwnd(), NULL), CollectWindow,
+        (LPARAM)&windows);
+    for (auto it = windows.rbegin(); it != windows.rend(); ++it)
+    {
+        HWND hWnd = *it;
+        if (hWnd == pMain->GetSafeHwnd() || !::IsWindowVisible(hWnd) || ::IsIconic(hWnd))
+            continue;
+        CRect rect;
+        ::GetWindowRect(hWnd, &rect);
+        CRect rectShown;
+        if (!rectShown.IntersectRect(rect, rectMain))
+            continue;
+        HDC hdc = ::GetWindowDC(hWnd);
+        if (hdc == NULL)
+            continue;
+        ::BitBlt(dcTarget.GetSafeHdc(), rect.left - rectMain.left, rect.top - rectMain.top,
+            rect.Width(), rect.Height(), hdc, 0, 0, SRCCOPY);
+        ::ReleaseDC(hWnd, hdc);
+    }
+}
+}
+
 BOOL SaveWindowAsPng(CWnd* pWnd, LPCSTR lpszPath)
 {
     if (pWnd == NULL || pWnd->GetSafeHwnd() == NULL)
@@ -159,6 +195,8 @@ BOOL SaveWindowAsPng(CWnd* pWnd, LPCSTR lpszPath)
 
     HGDIOBJ hOld = ::SelectObject(dcMem.GetSafeHdc(), hBitmap);
     BOOL bOk = dcMem.BitBlt(0, 0, cx, cy, &dcWindow, 0, 0, SRCCOPY);
+    if (bOk)
+        ComposeTopLevelWindows(dcMem, pWnd, rectWindow);
     ::GdiFlush();
     if (bOk)
         bOk = WritePngFile(lpszPath, (const BYTE*)pBits, cx, cy);

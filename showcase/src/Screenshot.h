@@ -4,7 +4,8 @@
 #include <WEXOctrl.h>
 
 // Copies pWnd as it is on screen now - caption, menu bar, borders and children included - into a
-// 32-bit bitmap and saves it as lpszPath.  The copy is taken from the window's own DC, which Wine's
+// 32-bit bitmap with the thread's other visible top-level windows (floating frames, popups,
+// menus, tool tips, dialogs) laid over it bottom to top, and saves it as lpszPath.  The copy is taken from the window's own DC, which Wine's
 // headless display driver backs with an off-screen surface, so no display is needed.
 BOOL SaveWindowAsPng(CWnd* pWnd, LPCSTR lpszPath);
 

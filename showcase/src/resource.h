@@ -16,3 +16,6 @@
 #define ID_VIEW_GRID        32772
 #define ID_VIEW_AXES        32773
 #define ID_VIEW_DARKSCHEME  32780
+#define ID_VIEW_LAYERS      32790
+#define ID_VIEW_OBJECTS     32791
+#define ID_VIEW_PROPERTIES  32792

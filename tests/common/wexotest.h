@@ -25,6 +25,9 @@
 //   CTestProfileScope        the application's profile is a scratch INI file or registry key
 //                            meanwhile; the application's own comes back afterwards
 //   CTestTempDir             an empty folder, deleted with its content afterwards
+// Automation (wexodisp.h)
+//   TestDispId, TestDispGet, TestDispPut, TestDispCall, TestDispInvoke
+//                            late-bound calls through IDispatch as an automation host makes them
 #pragma once
 
 #include <afxwin.h>
@@ -32,6 +35,7 @@
 #include <vector>
 #include "TestInput.h"
 #include "TestGdi.h"
+#include "wexodisp.h"
 
 // Dispatches the calling thread's messages for dwMilliseconds, through the framework's
 // PreTranslateMessage like the application's own loop.  Wine delivers some notifications late

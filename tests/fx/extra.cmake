@@ -9,3 +9,7 @@ add_dependencies(test_fx fxtest_ext)
 target_sources(test_fx PRIVATE ${CMAKE_CURRENT_LIST_DIR}/fxtest_app.rc)
 # the GDI and control tests' bitmap and menu resources
 target_sources(test_fx PRIVATE ${CMAKE_CURRENT_LIST_DIR}/gdi_test.rc)
+# the dialog and data-exchange tests' templates
+target_sources(test_fx PRIVATE ${CMAKE_CURRENT_LIST_DIR}/dialog_test.rc)
+# the control-bar tests' toolbar resources
+target_sources(test_fx PRIVATE ${CMAKE_CURRENT_LIST_DIR}/docking_test.rc)

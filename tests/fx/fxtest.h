@@ -23,3 +23,14 @@ bool ThrowsFx(F f)
     }
     return false;
 }
+
+// Loads the framework's test extension DLL (fxtest_ext.dll beside the test program), which joins
+// the resource chain while it is loaded.
+inline HMODULE LoadTestExtension()
+{
+    char szPath[MAX_PATH];
+    ::GetModuleFileNameA(NULL, szPath, MAX_PATH);
+    char* pszSlash = strrchr(szPath, '\\');
+    strcpy(pszSlash + 1, "fxtest_ext.dll");
+    return ::LoadLibraryA(szPath);
+}

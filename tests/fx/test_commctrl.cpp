@@ -260,181 +260,55 @@ protected:
     HTREEITEM m_hRoot = NULL, m_hChild1 = NULL, m_hChild2 = NULL, m_hGrand = NULL, m_hRoot2 = NULL;
 };
 
-TEST_F(TreeCtrlTest, CreatesARealTreeViewChild)
+// What the wrapper adds to the tree view: the arguments it packs (insert forms, item rectangles,
+// hit tests, state-image check boxes), texts of any length, pointer-wide data and the image list
+// handed back as its owner.
+TEST_F(TreeCtrlTest, WrapperPacksArgumentsAndHandsBackOwners)
 {
-    char szClass[64];
-    ::GetClassNameA(m_tree.m_hWnd, szClass, sizeof(szClass));
-    EXPECT_STREQ(WC_TREEVIEWA, szClass);
-    EXPECT_EQ(100, ::GetDlgCtrlID(m_tree.m_hWnd));
-    EXPECT_EQ(m_host.m_hWnd, ::GetParent(m_tree.m_hWnd));
     EXPECT_TRUE(m_tree.IsKindOf(RUNTIME_CLASS(CTreeCtrl)));
-    EXPECT_TRUE(m_tree.IsKindOf(RUNTIME_CLASS(CWnd)));
-    EXPECT_EQ(5u, m_tree.GetCount());
-}
-
-TEST_F(TreeCtrlTest, NavigatesParentsChildrenAndSiblings)
-{
-    EXPECT_EQ(m_hRoot, m_tree.GetRootItem());
-    EXPECT_EQ(m_hRoot2, m_tree.GetNextSiblingItem(m_hRoot));
-    EXPECT_EQ(m_hRoot, m_tree.GetPrevSiblingItem(m_hRoot2));
-    EXPECT_TRUE(m_tree.GetNextSiblingItem(m_hRoot2) == NULL);
-    EXPECT_EQ(m_hChild1, m_tree.GetChildItem(m_hRoot));
     EXPECT_EQ(m_hChild2, m_tree.GetNextSiblingItem(m_hChild1));
     EXPECT_EQ(m_hChild1, m_tree.GetParentItem(m_hGrand));
-    EXPECT_EQ(m_hRoot, m_tree.GetParentItem(m_hChild2));
-    EXPECT_TRUE(m_tree.GetParentItem(m_hRoot) == NULL);
-    EXPECT_EQ(m_hGrand, m_tree.GetNextItem(m_hChild1, TVGN_CHILD));
-    EXPECT_TRUE(m_tree.ItemHasChildren(m_hRoot));
-    EXPECT_TRUE(m_tree.ItemHasChildren(m_hChild1));
-    EXPECT_FALSE(m_tree.ItemHasChildren(m_hChild2));
-}
-
-TEST_F(TreeCtrlTest, TextDataImagesAndState)
-{
-    EXPECT_STREQ("Child 2", (LPCSTR)m_tree.GetItemText(m_hChild2));
-    std::string strLong(700, 'q');
-    strLong[699] = 'z';
-    EXPECT_TRUE(m_tree.SetItemText(m_hGrand, strLong.c_str()));
-    EXPECT_EQ(strLong, std::string((LPCSTR)m_tree.GetItemText(m_hGrand)));
-
-    EXPECT_EQ((DWORD_PTR)0x1234, m_tree.GetItemData(m_hChild2));
-    const DWORD_PTR dwPointer = (DWORD_PTR)0x0000123456789ABCull;     // needs all 64 bits
-    EXPECT_TRUE(m_tree.SetItemData(m_hChild1, dwPointer));
-    EXPECT_EQ(dwPointer, m_tree.GetItemData(m_hChild1));
-    EXPECT_EQ((DWORD_PTR)0, m_tree.GetItemData(m_hRoot2));
-
+    EXPECT_EQ((UINT)TVIS_BOLD, m_tree.GetItemState(m_hChild2, TVIS_BOLD));
     int nImage = -1, nSelected = -1;
     EXPECT_TRUE(m_tree.GetItemImage(m_hGrand, nImage, nSelected));
     EXPECT_EQ(1, nImage);
     EXPECT_EQ(2, nSelected);
-    EXPECT_TRUE(m_tree.SetItemImage(m_hGrand, 4, 5));
-    m_tree.GetItemImage(m_hGrand, nImage, nSelected);
-    EXPECT_EQ(4, nImage);
-    EXPECT_EQ(5, nSelected);
 
-    EXPECT_EQ((UINT)TVIS_BOLD, m_tree.GetItemState(m_hChild2, TVIS_BOLD));
-    EXPECT_EQ(0u, m_tree.GetItemState(m_hChild1, TVIS_BOLD));
-    EXPECT_TRUE(m_tree.SetItemState(m_hChild2, 0, TVIS_BOLD));
-    EXPECT_EQ(0u, m_tree.GetItemState(m_hChild2, TVIS_BOLD));
-    EXPECT_TRUE(m_tree.SetItemState(m_hRoot2, TVIS_BOLD | TVIS_CUT, TVIS_BOLD | TVIS_CUT));
-    EXPECT_EQ((UINT)(TVIS_BOLD | TVIS_CUT), m_tree.GetItemState(m_hRoot2, 0xFF));
+    std::string strLong(700, 'q');
+    strLong[699] = 'z';
+    EXPECT_TRUE(m_tree.SetItemText(m_hGrand, strLong.c_str()));
+    EXPECT_EQ(strLong, std::string((LPCSTR)m_tree.GetItemText(m_hGrand)));
+    EXPECT_EQ((DWORD_PTR)0x1234, m_tree.GetItemData(m_hChild2));
+    const DWORD_PTR dwPointer = (DWORD_PTR)0x0000123456789ABCull;     // needs all 64 bits
+    EXPECT_TRUE(m_tree.SetItemData(m_hChild1, dwPointer));
+    EXPECT_EQ(dwPointer, m_tree.GetItemData(m_hChild1));
 
-    TVITEMA item;
-    memset(&item, 0, sizeof(item));
-    item.hItem = m_hChild2;
-    item.mask = TVIF_PARAM;
-    ASSERT_TRUE(m_tree.GetItem(&item));
-    EXPECT_EQ((LPARAM)0x1234, item.lParam);
-}
-
-TEST_F(TreeCtrlTest, ExpandSelectAndVisibility)
-{
-    EXPECT_EQ(0u, m_tree.GetItemState(m_hRoot, TVIS_EXPANDED));
-    EXPECT_EQ(m_hRoot2, m_tree.GetNextVisibleItem(m_hRoot));
-    EXPECT_TRUE(m_tree.Expand(m_hRoot, TVE_EXPAND));
-    EXPECT_EQ((UINT)TVIS_EXPANDED, m_tree.GetItemState(m_hRoot, TVIS_EXPANDED));
-    EXPECT_EQ(m_hChild1, m_tree.GetNextVisibleItem(m_hRoot));
-    EXPECT_EQ(m_hRoot, m_tree.GetPrevVisibleItem(m_hChild1));
-    EXPECT_EQ(m_hRoot, m_tree.GetFirstVisibleItem());
-    EXPECT_TRUE(m_tree.Expand(m_hRoot, TVE_COLLAPSE));
-    EXPECT_EQ(0u, m_tree.GetItemState(m_hRoot, TVIS_EXPANDED));
-
-    // showing an item expands its ancestors (the result only tells whether it merely scrolled)
-    m_tree.EnsureVisible(m_hGrand);
-    EXPECT_EQ((UINT)TVIS_EXPANDED, m_tree.GetItemState(m_hChild1, TVIS_EXPANDED));
-    EXPECT_EQ((UINT)TVIS_EXPANDED, m_tree.GetItemState(m_hRoot, TVIS_EXPANDED));
-
-    EXPECT_TRUE(m_tree.GetSelectedItem() == NULL);
-    EXPECT_TRUE(m_tree.SelectItem(m_hChild2));
-    EXPECT_EQ(m_hChild2, m_tree.GetSelectedItem());
-    EXPECT_EQ((UINT)TVIS_SELECTED, m_tree.GetItemState(m_hChild2, TVIS_SELECTED));
-    EXPECT_TRUE(m_tree.SelectDropTarget(m_hChild1));
-    EXPECT_EQ(m_hChild1, m_tree.GetDropHilightItem());
-    EXPECT_TRUE(m_tree.SelectDropTarget(NULL));
-    EXPECT_TRUE(m_tree.GetDropHilightItem() == NULL);
-
-    EXPECT_GE(m_tree.GetVisibleCount(), 5u);
-}
-
-TEST_F(TreeCtrlTest, ItemRectanglesAndHitTesting)
-{
     m_tree.Expand(m_hRoot, TVE_EXPAND);
     CRect rcText, rcRow;
     ASSERT_TRUE(m_tree.GetItemRect(m_hChild2, &rcText, TRUE));
     ASSERT_TRUE(m_tree.GetItemRect(m_hChild2, &rcRow, FALSE));
-    EXPECT_GT(rcText.Width(), 0);
-    EXPECT_GT(rcRow.Height(), 0);
-    EXPECT_LE(rcRow.Height(), m_tree.GetItemHeight());
     EXPECT_GE(rcText.left, rcRow.left);
-
     UINT nFlags = 0;
     EXPECT_EQ(m_hChild2, m_tree.HitTest(CPoint(rcText.left + 2, (rcText.top + rcText.bottom) / 2), &nFlags));
     EXPECT_TRUE(nFlags & TVHT_ONITEMLABEL);
-    TVHITTESTINFO hti;
-    memset(&hti, 0, sizeof(hti));
-    hti.pt.x = rcText.left + 2;
-    hti.pt.y = rcText.top + 1;
-    EXPECT_EQ(m_hChild2, m_tree.HitTest(&hti));
     EXPECT_TRUE(m_tree.HitTest(CPoint(5, 240), &nFlags) == NULL);
     EXPECT_TRUE(nFlags & TVHT_NOWHERE);
-
-    // a collapsed item has no rectangle
-    m_tree.Expand(m_hRoot, TVE_COLLAPSE);
-    EXPECT_FALSE(m_tree.GetItemRect(m_hChild2, &rcText, TRUE));
-}
-
-TEST_F(TreeCtrlTest, AppearanceImageListAndDragImage)
-{
-    m_tree.SetIndent(25);
-    EXPECT_EQ(25u, m_tree.GetIndent());
-    m_tree.SetItemHeight(22);
-    EXPECT_EQ(22, m_tree.GetItemHeight());
-    m_tree.SetBkColor(clrGreen);
-    EXPECT_EQ(clrGreen, m_tree.GetBkColor());
-    m_tree.SetTextColor(clrBlue);
-    EXPECT_EQ(clrBlue, m_tree.GetTextColor());
 
     CImageList images;
     ASSERT_TRUE(images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 4, 4));
     EXPECT_TRUE(m_tree.SetImageList(&images, TVSIL_NORMAL) == NULL);
     EXPECT_EQ(&images, m_tree.GetImageList(TVSIL_NORMAL));        // the owner, not a copy
-    EXPECT_TRUE(m_tree.GetImageList(TVSIL_STATE) == NULL);
-
-    // a drag image needs the item's image list
-    m_tree.Expand(m_hRoot, TVE_EXPAND);
     CImageList* pDrag = m_tree.CreateDragImage(m_hChild2);
     ASSERT_TRUE(pDrag != NULL);
-    int cxDrag = 0, cyDrag = 0;
-    EXPECT_TRUE(pDrag->GetIconSize(cxDrag, cyDrag));
-    EXPECT_GT(cxDrag, 0);
     EXPECT_EQ(pDrag, CImageList::FromHandlePermanent(pDrag->m_hImageList));
     delete pDrag;
     EXPECT_EQ(&images, m_tree.SetImageList(NULL, TVSIL_NORMAL));
-
-    EXPECT_TRUE(m_tree.GetEditControl() == NULL);
-}
-
-TEST_F(TreeCtrlTest, SortDeleteAndCheckBoxes)
-{
-    HTREEITEM hB = m_tree.InsertItem("b", m_hRoot2);
-    HTREEITEM hA = m_tree.InsertItem("a", m_hRoot2);
-    EXPECT_EQ(hB, m_tree.GetChildItem(m_hRoot2));
-    EXPECT_TRUE(m_tree.SortChildren(m_hRoot2));
-    EXPECT_EQ(hA, m_tree.GetChildItem(m_hRoot2));
-
-    EXPECT_TRUE(m_tree.DeleteItem(m_hChild1));        // takes Grand with it
-    EXPECT_EQ(m_hChild2, m_tree.GetChildItem(m_hRoot));
-    EXPECT_EQ(5u, m_tree.GetCount());
-    EXPECT_TRUE(m_tree.DeleteAllItems());
-    EXPECT_EQ(0u, m_tree.GetCount());
-    EXPECT_TRUE(m_tree.GetRootItem() == NULL);
 
     // check boxes are state images 1 (clear) and 2 (checked); the style goes on after creation
     CTreeCtrl checks;
     ASSERT_TRUE(checks.Create(WS_VISIBLE | TVS_HASLINES, CRect(250, 0, 390, 200), &m_host, 101));
     ::SetWindowLongA(checks.m_hWnd, GWL_STYLE, ::GetWindowLongA(checks.m_hWnd, GWL_STYLE) | TVS_CHECKBOXES);
     HTREEITEM hItem = checks.InsertItem("option");
-    EXPECT_FALSE(checks.GetCheck(hItem));
     EXPECT_TRUE(checks.SetCheck(hItem, TRUE));
     EXPECT_TRUE(checks.GetCheck(hItem));
     EXPECT_EQ(INDEXTOSTATEIMAGEMASK(2), checks.GetItemState(hItem, TVIS_STATEIMAGEMASK));
@@ -606,7 +480,8 @@ TEST(ToolTipCtrl, ToolsTextRectanglesAndHitTesting)
 /////////////////////////////////////////////////////////////////////////////
 // CToolBarCtrl
 
-TEST(ToolBarCtrl, ButtonsStatesAndSizes)
+// The toolbar wrapper's own work: command ids to indexes and back, sizes split from one LONG.
+TEST(ToolBarCtrl, CommandsIndexesAndSizes)
 {
     AfxLockTempMaps();
     CHostWnd host;
@@ -614,73 +489,32 @@ TEST(ToolBarCtrl, ButtonsStatesAndSizes)
     CToolBarCtrl bar;
     ASSERT_TRUE(bar.Create(WS_VISIBLE | TBSTYLE_FLAT | CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER,
         CRect(0, 0, 300, 40), &host, AFX_IDW_TOOLBAR));
-
     TBBUTTON buttons[3];
     memset(buttons, 0, sizeof(buttons));
-    buttons[0].iBitmap = 0; buttons[0].idCommand = 10; buttons[0].fsState = TBSTATE_ENABLED;
-    buttons[0].fsStyle = BTNS_CHECK;
+    buttons[0].idCommand = 10; buttons[0].fsState = TBSTATE_ENABLED; buttons[0].fsStyle = BTNS_CHECK;
     buttons[1].fsStyle = BTNS_SEP;
     buttons[2].iBitmap = 1; buttons[2].idCommand = 11; buttons[2].fsState = TBSTATE_ENABLED;
     EXPECT_TRUE(bar.AddButtons(3, buttons));
-    EXPECT_EQ(3, bar.GetButtonCount());
     EXPECT_EQ(2u, bar.CommandToIndex(11));
     EXPECT_EQ((UINT)-1, bar.CommandToIndex(99));
-
-    TBBUTTON got;
-    ASSERT_TRUE(bar.GetButton(2, &got));
-    EXPECT_EQ(11, got.idCommand);
-
     EXPECT_TRUE(bar.CheckButton(10));
     EXPECT_TRUE(bar.IsButtonChecked(10));
-    EXPECT_TRUE(bar.GetState(10) & TBSTATE_CHECKED);
     EXPECT_TRUE(bar.EnableButton(11, FALSE));
     EXPECT_FALSE(bar.IsButtonEnabled(11));
-    EXPECT_TRUE(bar.HideButton(11));
-    EXPECT_TRUE(bar.IsButtonHidden(11));
-    EXPECT_TRUE(bar.SetState(11, TBSTATE_ENABLED));
-    EXPECT_TRUE(bar.IsButtonEnabled(11));
-    EXPECT_FALSE(bar.IsButtonHidden(11));
-    EXPECT_TRUE(bar.PressButton(11));
-    EXPECT_TRUE(bar.IsButtonPressed(11));
 
     EXPECT_TRUE(bar.SetButtonSize(CSize(30, 28)));
-    CRect rc;
-    ASSERT_TRUE(bar.GetItemRect(0, &rc));
-    EXPECT_EQ(30, rc.Width());
-    EXPECT_EQ(28, rc.Height());
     EXPECT_EQ(MAKELONG(30, 28), (LONG)bar.GetButtonSize());
-    CRect rcById;
+    CRect rcById, rcByIndex;
     ASSERT_TRUE(bar.GetRect(11, &rcById));
-    CRect rcByIndex;
-    bar.GetItemRect(2, &rcByIndex);
+    ASSERT_TRUE(bar.GetItemRect(2, &rcByIndex));
     EXPECT_EQ(rcByIndex, rcById);
-
-    TBBUTTONINFOA tbbi;
-    memset(&tbbi, 0, sizeof(tbbi));
-    tbbi.cbSize = sizeof(tbbi);
-    tbbi.dwMask = TBIF_COMMAND | TBIF_IMAGE;
-    EXPECT_EQ(2, bar.GetButtonInfo(11, &tbbi));
-    EXPECT_EQ(1, tbbi.iImage);
-    tbbi.dwMask = TBIF_COMMAND;
-    tbbi.idCommand = 12;
-    EXPECT_TRUE(bar.SetButtonInfo(11, &tbbi));
-    EXPECT_EQ(2u, bar.CommandToIndex(12));
-
-    TBBUTTON inserted;
-    memset(&inserted, 0, sizeof(inserted));
-    inserted.idCommand = 9;
-    inserted.fsState = TBSTATE_ENABLED;
-    EXPECT_TRUE(bar.InsertButton(0, &inserted));
-    EXPECT_EQ(1u, bar.CommandToIndex(10));
-    EXPECT_TRUE(bar.DeleteButton(0));
-    EXPECT_EQ(3, bar.GetButtonCount());
+    EXPECT_EQ(CSize(30, 28), rcById.Size());
 
     CImageList images;
     ASSERT_TRUE(images.Create(16, 15, ILC_COLOR24 | ILC_MASK, 2, 2));
     EXPECT_TRUE(bar.SetImageList(&images) == NULL);
     EXPECT_EQ(&images, bar.GetImageList());
     bar.SetImageList(NULL);
-
     bar.DestroyWindow();
     AfxUnlockTempMaps();
 }
@@ -688,7 +522,9 @@ TEST(ToolBarCtrl, ButtonsStatesAndSizes)
 /////////////////////////////////////////////////////////////////////////////
 // Smaller common controls
 
-TEST(CommonControls, SpinProgressSliderTabAndStatusBar)
+// Where the smaller wrappers split or join values: ranges as two out-parameters, 32-bit
+// positions, a status part's text with its drawing type, a clip the resource chain lacks.
+TEST(CommonControls, RangesPartsAndTextsComeBackSplit)
 {
     AfxLockTempMaps();
     CHostWnd host;
@@ -696,31 +532,20 @@ TEST(CommonControls, SpinProgressSliderTabAndStatusBar)
 
     CSpinButtonCtrl spin;
     ASSERT_TRUE(spin.Create(WS_VISIBLE | UDS_SETBUDDYINT, CRect(0, 0, 20, 20), &host, 1));
-    spin.SetRange(-5, 50);
     int nLow = 0, nHigh = 0;
+    spin.SetRange(-5, 50);
     spin.GetRange(nLow, nHigh);
     EXPECT_EQ(-5, nLow);
     EXPECT_EQ(50, nHigh);
     spin.SetRange32(-100000, 100000);
-    spin.GetRange32(nLow, nHigh);
-    EXPECT_EQ(-100000, nLow);
-    EXPECT_EQ(100000, nHigh);
     spin.SetPos32(-70000);
     EXPECT_EQ(-70000, spin.GetPos32());
-    EXPECT_EQ(10, spin.SetBase(16));
-    EXPECT_EQ(16u, spin.GetBase());
 
     CProgressCtrl progress;
     ASSERT_TRUE(progress.Create(WS_VISIBLE, CRect(0, 30, 200, 45), &host, 2));
     progress.SetRange32(0, 1000);
     progress.GetRange(nLow, nHigh);
-    EXPECT_EQ(0, nLow);
     EXPECT_EQ(1000, nHigh);
-    EXPECT_EQ(0, progress.SetPos(100));
-    EXPECT_EQ(100, progress.OffsetPos(50));
-    progress.SetStep(25);
-    EXPECT_EQ(150, progress.StepIt());
-    EXPECT_EQ(175, progress.GetPos());
 
     CSliderCtrl slider;
     ASSERT_TRUE(slider.Create(WS_VISIBLE | TBS_HORZ, CRect(0, 50, 200, 80), &host, 3));
@@ -728,56 +553,25 @@ TEST(CommonControls, SpinProgressSliderTabAndStatusBar)
     slider.GetRange(nLow, nHigh);
     EXPECT_EQ(10, nLow);
     EXPECT_EQ(90, nHigh);
-    slider.SetPos(200);                   // clamped to the range
-    EXPECT_EQ(90, slider.GetPos());
-    slider.SetPageSize(20);
-    EXPECT_EQ(20, slider.GetPageSize());
-
-    CTabCtrl tabs;
-    ASSERT_TRUE(tabs.Create(WS_VISIBLE, CRect(0, 90, 300, 200), &host, 4));
-    EXPECT_EQ(0, tabs.InsertItem(0, "First"));
-    EXPECT_EQ(1, tabs.InsertItem(1, "Second", 0));
-    EXPECT_EQ(2, tabs.GetItemCount());
-    EXPECT_EQ(0, tabs.SetCurSel(1));
-    EXPECT_EQ(1, tabs.GetCurSel());
-    char szText[32];
-    TCITEMA item;
-    memset(&item, 0, sizeof(item));
-    item.mask = TCIF_TEXT;
-    item.pszText = szText;
-    item.cchTextMax = sizeof(szText);
-    ASSERT_TRUE(tabs.GetItem(1, &item));
-    EXPECT_STREQ("Second", szText);
-    CRect rcTab;
-    EXPECT_TRUE(tabs.GetItemRect(0, &rcTab));
-    EXPECT_GT(rcTab.Width(), 0);
-    EXPECT_TRUE(tabs.DeleteItem(0));
-    EXPECT_EQ(1, tabs.GetItemCount());
 
     CStatusBarCtrl status;
     ASSERT_TRUE(status.Create(WS_VISIBLE | CCS_BOTTOM, CRect(0, 0, 0, 0), &host, 5));
     int widths[3] = { 100, 200, -1 };
     EXPECT_TRUE(status.SetParts(3, widths));
-    int got[3] = { 0, 0, 0 };
-    EXPECT_EQ(3, status.GetParts(3, got));
-    EXPECT_EQ(100, got[0]);
     EXPECT_TRUE(status.SetText("Ready", 1, SBT_NOBORDERS));
     int nType = 0;
     EXPECT_STREQ("Ready", (LPCSTR)status.GetText(1, &nType));
     EXPECT_EQ(SBT_NOBORDERS, nType);
     EXPECT_EQ(5, status.GetTextLength(1));
-    EXPECT_FALSE(status.IsSimple());
 
     // an animation that is neither a resource of the chain nor a file does not open
     CAnimateCtrl animation;
     ASSERT_TRUE(animation.Create(WS_VISIBLE | ACS_TRANSPARENT, CRect(300, 0, 340, 40), &host, 6));
     EXPECT_FALSE(animation.Open(IDB_GDITEST_STRIP + 999));
     EXPECT_FALSE(animation.Open("no such clip.avi"));
-    animation.Close();
 
     animation.DestroyWindow();
     status.DestroyWindow();
-    tabs.DestroyWindow();
     slider.DestroyWindow();
     progress.DestroyWindow();
     spin.DestroyWindow();
@@ -787,7 +581,10 @@ TEST(CommonControls, SpinProgressSliderTabAndStatusBar)
 /////////////////////////////////////////////////////////////////////////////
 // Standard controls
 
-TEST(StandardControls, EditSelectionLinesAndLimits)
+// Where the standard-control wrappers do more than pass a message on: a line copied into a
+// buffer that carries its size, texts into CStrings (nothing for a missing item), pointer-wide
+// item data, pairs split from one LONG or into out-parameters, the scroll limit.
+TEST(StandardControls, BuffersTextsDataAndSplitValues)
 {
     AfxLockTempMaps();
     CHostWnd host;
@@ -795,153 +592,62 @@ TEST(StandardControls, EditSelectionLinesAndLimits)
     CEdit edit;
     ASSERT_TRUE(edit.Create(WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL, CRect(0, 0, 200, 100), &host, 10));
     edit.SetWindowText("first line\r\nsecond\r\nthird");
-    EXPECT_EQ(3, edit.GetLineCount());
     char szLine[32];
     EXPECT_EQ(6, edit.GetLine(1, szLine, sizeof(szLine)));
     EXPECT_STREQ("second", szLine);
     char szTiny[4];
     EXPECT_EQ(4, edit.GetLine(0, szTiny, sizeof(szTiny)));
     EXPECT_EQ(0, memcmp("firs", szTiny, 4));
-    EXPECT_EQ(12, edit.LineIndex(1));
-    EXPECT_EQ(1, edit.LineFromChar(13));
-    EXPECT_EQ(6, edit.LineLength(12));
-
     edit.SetSel(2, 5);
     int nStart = -1, nEnd = -1;
     edit.GetSel(nStart, nEnd);
     EXPECT_EQ(2, nStart);
     EXPECT_EQ(5, nEnd);
-    EXPECT_EQ(MAKELONG(2, 5), (LONG)edit.GetSel());
-    edit.ReplaceSel("XY", TRUE);
-    CString str;
-    edit.GetWindowText(str);
-    EXPECT_STREQ("fiXY line\r\nsecond\r\nthird", (LPCSTR)str);
-    EXPECT_TRUE(edit.CanUndo());
-    EXPECT_TRUE(edit.GetModify());
-    edit.SetModify(FALSE);
-    EXPECT_FALSE(edit.GetModify());
-
-    edit.SetLimitText(50);
-    EXPECT_EQ(50u, edit.GetLimitText());
     edit.SetMargins(3, 4);
     EXPECT_EQ((DWORD)MAKELONG(3, 4), edit.GetMargins());
-    EXPECT_TRUE(edit.SetReadOnly());
-    EXPECT_TRUE(edit.GetReadOnly());
-
-    edit.DestroyWindow();
-    AfxUnlockTempMaps();
-}
-
-TEST(StandardControls, ListBoxAndComboBoxStringsDataAndSelection)
-{
-    AfxLockTempMaps();
-    CHostWnd host;
-    ASSERT_TRUE(host.CreateHost());
 
     CListBox list;
     ASSERT_TRUE(list.Create(WS_VISIBLE | LBS_NOTIFY | LBS_HASSTRINGS, CRect(0, 0, 100, 100), &host, 20));
-    EXPECT_EQ(0, list.AddString("one"));
-    EXPECT_EQ(1, list.AddString("three"));
-    EXPECT_EQ(1, list.InsertString(1, "two"));
-    EXPECT_EQ(3, list.GetCount());
+    list.AddString("one");
+    list.AddString("three");
     CString str;
-    list.GetText(2, str);
+    list.GetText(1, str);
     EXPECT_STREQ("three", (LPCSTR)str);
     list.GetText(7, str);
     EXPECT_TRUE(str.IsEmpty());
-    EXPECT_EQ(5, list.GetTextLen(2));
     int nMarker = 0;
     EXPECT_NE(LB_ERR, list.SetItemDataPtr(1, &nMarker));
     EXPECT_EQ(&nMarker, list.GetItemDataPtr(1));
-    EXPECT_EQ(2, list.FindStringExact(-1, "THREE"));
-    EXPECT_EQ(1, list.SelectString(-1, "tw"));
-    EXPECT_EQ(1, list.GetCurSel());
-    EXPECT_EQ(2, list.DeleteString(0));
-    EXPECT_EQ(2, list.GetCount());
 
     CComboBox combo;
     ASSERT_TRUE(combo.Create(WS_VISIBLE | CBS_DROPDOWN | CBS_HASSTRINGS, CRect(0, 120, 150, 300), &host, 21));
-    EXPECT_EQ(0, combo.AddString("red"));
-    EXPECT_EQ(1, combo.AddString("green"));
-    EXPECT_EQ(0, combo.InsertString(0, "blue"));
-    EXPECT_EQ(3, combo.GetCount());
-    combo.GetLBText(2, str);
+    combo.AddString("red");
+    combo.AddString("green");
+    combo.GetLBText(1, str);
     EXPECT_STREQ("green", (LPCSTR)str);
-    EXPECT_EQ(5, combo.GetLBTextLen(2));
     const DWORD_PTR dwBig = (DWORD_PTR)0x7FFF00001111ull;
     EXPECT_NE(CB_ERR, combo.SetItemData(1, dwBig));
     EXPECT_EQ(dwBig, combo.GetItemData(1));
-    EXPECT_EQ(CB_ERR, combo.GetCurSel());
-    EXPECT_EQ(2, combo.SetCurSel(2));
-    EXPECT_EQ(2, combo.GetCurSel());
-    EXPECT_EQ(1, combo.FindStringExact(-1, "RED"));
-    EXPECT_EQ(0, combo.SelectString(-1, "bl"));
-    EXPECT_FALSE(combo.GetDroppedState());
-    combo.SetDroppedWidth(300);
-    EXPECT_EQ(300, combo.GetDroppedWidth());
     EXPECT_TRUE(combo.SetEditSel(1, 3));
     EXPECT_EQ((DWORD)MAKELONG(1, 3), combo.GetEditSel());
-    combo.ResetContent();
-    EXPECT_EQ(0, combo.GetCount());
-
-    combo.DestroyWindow();
-    list.DestroyWindow();
-    AfxUnlockTempMaps();
-}
-
-TEST(StandardControls, ButtonStaticAndScrollBar)
-{
-    AfxLockTempMaps();
-    CHostWnd host;
-    ASSERT_TRUE(host.CreateHost());
-
-    CButton check;
-    ASSERT_TRUE(check.Create("Check", WS_VISIBLE | BS_AUTOCHECKBOX, CRect(0, 0, 100, 20), &host, 30));
-    EXPECT_EQ((UINT)BS_AUTOCHECKBOX, check.GetButtonStyle() & 0x0F);
-    EXPECT_EQ(BST_UNCHECKED, check.GetCheck());
-    check.SetCheck(BST_CHECKED);
-    EXPECT_EQ(BST_CHECKED, check.GetCheck());
-    check.SetState(TRUE);
-    EXPECT_TRUE(check.GetState() & BST_PUSHED);
-    check.SetButtonStyle(BS_AUTORADIOBUTTON);
-    EXPECT_EQ((UINT)BS_AUTORADIOBUTTON, check.GetButtonStyle() & 0x0F);
-
-    CButton push;
-    ASSERT_TRUE(push.Create("Push", WS_VISIBLE | BS_PUSHBUTTON | BS_BITMAP, CRect(0, 30, 60, 60), &host, 31));
-    CBitmap bitmap;
-    ASSERT_TRUE(bitmap.CreateBitmap(8, 8, 1, 32, NULL));
-    EXPECT_TRUE(push.SetBitmap((HBITMAP)bitmap.m_hObject) == NULL);
-    EXPECT_EQ((HBITMAP)bitmap.m_hObject, push.GetBitmap());
-
-    CStatic picture;
-    ASSERT_TRUE(picture.Create(NULL, WS_VISIBLE | SS_ICON, CRect(100, 30, 140, 70), &host));
-    HICON hIcon = ::LoadIconA(NULL, (LPCSTR)IDI_APPLICATION);
-    picture.SetIcon(hIcon);
-    EXPECT_EQ(hIcon, picture.GetIcon());
 
     CScrollBar bar;
     ASSERT_TRUE(bar.Create(WS_VISIBLE | SBS_HORZ, CRect(0, 80, 200, 97), &host, 32));
     bar.SetScrollRange(0, 100);
     int nMin = -1, nMax = -1;
     bar.GetScrollRange(&nMin, &nMax);
-    EXPECT_EQ(0, nMin);
     EXPECT_EQ(100, nMax);
-    EXPECT_EQ(0, bar.SetScrollPos(40));
-    EXPECT_EQ(40, bar.GetScrollPos());
     SCROLLINFO info;
     memset(&info, 0, sizeof(info));
     info.fMask = SIF_PAGE;
     info.nPage = 21;
     bar.SetScrollInfo(&info);
     EXPECT_EQ(80, bar.GetScrollLimit());
-    ASSERT_TRUE(bar.GetScrollInfo(&info));
-    EXPECT_EQ(21u, info.nPage);
-    EXPECT_EQ(40, info.nPos);
 
     bar.DestroyWindow();
-    picture.DestroyWindow();
-    push.DestroyWindow();
-    check.DestroyWindow();
+    combo.DestroyWindow();
+    list.DestroyWindow();
+    edit.DestroyWindow();
     AfxUnlockTempMaps();
 }
 

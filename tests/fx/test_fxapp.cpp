@@ -4,6 +4,7 @@
 #include <afxmt.h>
 #include <gtest/gtest.h>
 #include "extdll/fxtest_ext.h"
+#include "fxtest.h"
 #include "wexotest.h"
 
 #define IDS_FXTEST_APP_STRING 4300
@@ -279,18 +280,6 @@ TEST_F(ProfileTest, RegistryRoundTripAndRemoval)
 
 /////////////////////////////////////////////////////////////////////////////
 // Resource chain and extension DLLs
-
-namespace
-{
-HMODULE LoadTestExtension()
-{
-    char szPath[MAX_PATH];
-    ::GetModuleFileNameA(NULL, szPath, MAX_PATH);
-    char* pszSlash = strrchr(szPath, '\\');
-    strcpy(pszSlash + 1, "fxtest_ext.dll");
-    return ::LoadLibraryA(szPath);
-}
-} // namespace
 
 TEST(ResourceChain, StringsAreFoundInExtensionDllsAndTheCurrentModuleWins)
 {

@@ -10,9 +10,10 @@
 /////////////////////////////////////////////////////////////////////////////
 // Layout: the object is the character pointer
 
+static_assert(sizeof(CString) == sizeof(void*), "a CString is one pointer");
+
 TEST(CStringLayout, ObjectIsExactlyTheCharacterPointer)
 {
-    EXPECT_EQ(sizeof(void*), sizeof(CString));
     CString str("layout");
     const char* const* ppch = reinterpret_cast<const char* const*>(&str);
     EXPECT_EQ((LPCSTR)str, *ppch);

@@ -1,4 +1,4 @@
-// SplitBarTest.cpp - splitters: painting and cursor, the reporting drag with its messages and
+// test_splitbar.cpp - splitters: painting and cursor, the reporting drag with its messages and
 // limits, and the split of two connected windows with its factor.
 #include <WEXOctrl.h>
 #include <gtest/gtest.h>
@@ -68,11 +68,12 @@ TEST_F(SplitBar, PaintsItsEdgesAndShowsTheSplitCursor)
     EXPECT_EQ(::GetSysColor(COLOR_BTNFACE), dcWide.GetPixel(50, 3));
     EXPECT_EQ(::GetSysColor(COLOR_3DDKSHADOW), dcWide.GetPixel(50, 5));
 
-    // the framework layer has no split cursors of its own: the system's sizing cursors stand in
+    // the split cursors come from the resource chain (the library carries them)
     tall.SendMessage(WM_SETCURSOR, (WPARAM)tall.m_hWnd, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    EXPECT_TRUE(::GetCursor() == ::LoadCursorA(NULL, IDC_SIZEWE));
+    EXPECT_TRUE(::GetCursor() == ::LoadCursorA(g_hUILResource, MAKEINTRESOURCEA(30980)));
+    EXPECT_FALSE(::GetCursor() == ::LoadCursorA(NULL, IDC_SIZEWE));
     wide.SendMessage(WM_SETCURSOR, (WPARAM)wide.m_hWnd, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    EXPECT_TRUE(::GetCursor() == ::LoadCursorA(NULL, IDC_SIZENS));
+    EXPECT_TRUE(::GetCursor() == ::LoadCursorA(g_hUILResource, MAKEINTRESOURCEA(30981)));
 }
 
 TEST_F(SplitBar, AReportingDragTellsTheParentOnEveryMoveAndAtTheEnd)

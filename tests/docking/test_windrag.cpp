@@ -1,4 +1,4 @@
-// WinDragTest.cpp - the drag loop: where a drag ends, what it finds there, the ways out of it,
+// test_windrag.cpp - the drag loop: where a drag ends, what it finds there, the ways out of it,
 // the constrained drag, the status-bar prompt and the inverted outline.
 #include <WEXOctrl.h>
 #include <gtest/gtest.h>
