@@ -1,65 +1,64 @@
-// ColorTestWindows.h - a parent window that records what the colour controls tell it, and real
-// mouse and keyboard input for the control tests.
+// ColorTestWindows.h - the colour control tests' input in a control's client coordinates, as a
+// user gives it (real mouse and keys through the shared toolkit), and its screen pixels.
 #pragma once
 
 #include <WEXOctrl.h>
-#include <vector>
+#include "wexotest.h"
 
-// A visible top-level window at a fixed place on the screen that keeps every WM_COMMAND and
-// WM_HSCROLL it receives.
-class CRecordingParent : public CWnd
+// one mouse event at a client point of pWnd, then the messages it causes
+inline void MouseAt(CWnd* pWnd, CPoint point, DWORD dwFlags = 0)
 {
-public:
-    struct SMessage
+    SendMouseAt(ScreenPoint(pWnd, point), dwFlags);
+    PumpTestMessages(30);
+}
+inline void MoveMouseTo(CWnd* pWnd, CPoint point) { MouseAt(pWnd, point); }
+inline void PressAt(CWnd* pWnd, CPoint point, BOOL bRight = FALSE)
+{
+    MouseAt(pWnd, point);
+    MouseAt(pWnd, point, bRight ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
+}
+inline void ReleaseAt(CWnd* pWnd, CPoint point, BOOL bRight = FALSE)
+{
+    MouseAt(pWnd, point, bRight ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
+}
+inline void ClickAt(CWnd* pWnd, CPoint point, BOOL bRight = FALSE)
+{
+    PressAt(pWnd, point, bRight);
+    ReleaseAt(pWnd, point, bRight);
+}
+// both clicks before any message is handled, so they land within the double-click time
+inline void DoubleClickAt(CWnd* pWnd, CPoint point)
+{
+    const CPoint pt = ScreenPoint(pWnd, point);
+    SendMouseAt(pt);
+    for (int i = 0; i < 2; i++)
     {
-        UINT message;
-        WPARAM wParam;
-        LPARAM lParam;
-    };
+        SendMouseAt(pt, MOUSEEVENTF_LEFTDOWN);
+        SendMouseAt(pt, MOUSEEVENTF_LEFTUP);
+    }
+    PumpTestMessages(50);
+}
 
-    CRecordingParent();
-    virtual ~CRecordingParent();
-    BOOL CreateParent(int cx = 420, int cy = 320);
-
-    std::vector<SMessage> m_messages;
-    // how many of the recorded messages are `message` (with wParam, when given)
-    int Count(UINT message) const;
-    int Count(UINT message, WPARAM wParam) const;
-    const SMessage* Last(UINT message) const;
-
-protected:
-    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-};
-
-// Synthesized input, as a user's: the cursor moves over the screen and the buttons go to the
-// window under it.  Points are in pWnd's client coordinates.
-void MoveMouseTo(CWnd* pWnd, CPoint point);
-void ClickAt(CWnd* pWnd, CPoint point, BOOL bRight = FALSE);
-void PressAt(CWnd* pWnd, CPoint point, BOOL bRight = FALSE);
-void ReleaseAt(CWnd* pWnd, CPoint point, BOOL bRight = FALSE);
-void DoubleClickAt(CWnd* pWnd, CPoint point);
-void PressKey(WORD wVirtualKey);
-void TypeText(const char* lpszText);
-
-// The colour of one pixel of a window as it is on the screen (the window must be visible and
-// painted).
-COLORREF WindowPixel(CWnd* pWnd, int x, int y);
-
-// Picks an entry of the next popup menu the calling thread opens: nDowns presses of the down
-// arrow and then Enter, or Escape when nDowns is negative.  The keys are sent from a thread
-// timer, since the menu's own loop runs until an entry is chosen.
-class CMenuPicker
+// Clicks pWnd at point, which opens a popup menu, and picks its entry with nDowns presses of the
+// down arrow and Enter, or dismisses it with Escape when nDowns is negative.  Returns the number
+// of entries the menu showed, -1 when none opened.
+inline int PickFromMenu(CWnd* pWnd, CPoint point, int nDowns)
 {
-public:
-    CMenuPicker(HWND hWndKeys, int nDowns);
-    ~CMenuPicker();
-    BOOL m_bFired;
-    int m_nItemsShown;      // items of the menu that was open
+    int nShown = -1;
+    CMouseScript script;
+    script.MoveTo(ScreenPoint(pWnd, point)).LeftDown().LeftUp()
+        .WaitFor([] { return !ReadOpenMenu().empty(); })
+        .Call([&nShown] { nShown = (int)ReadOpenMenu().size(); });
+    for (int i = 0; i < nDowns; i++)
+        script.KeyPress(VK_DOWN);
+    script.KeyPress(nDowns < 0 ? VK_ESCAPE : VK_RETURN);
+    script.Run();
+    return nShown;
+}
 
-private:
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
-    UINT_PTR m_nTimer;
-    HWND m_hWndKeys;
-    int m_nDowns;
-    static CMenuPicker* s_pActive;
-};
+// The colour of one pixel of a visible, painted window as it is on the screen.
+inline COLORREF WindowPixel(CWnd* pWnd, int x, int y)
+{
+    CClientDC dc(pWnd);
+    return dc.GetPixel(x, y);
+}

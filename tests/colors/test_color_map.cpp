@@ -30,7 +30,8 @@ protected:
     {
         CColorArray::m_bExpanded = 0;
         ::SetCursorPos(1000, 700);      // nothing of ours under the mouse to begin with
-        ASSERT_TRUE(m_parent.CreateParent());
+        m_parent.Watch(WM_COMMAND);
+        ASSERT_TRUE(m_parent.CreateTopLevel(CRect(40, 40, 460, 360), "Colour test"));
     }
     void TearDown() override
     {
@@ -56,7 +57,7 @@ protected:
         return rc.CenterPoint();
     }
 
-    CRecordingParent m_parent;
+    CRecordingWnd m_parent;
     CColorArray m_map;
 };
 }
@@ -161,28 +162,24 @@ TEST(ColorMapItems, CustomIconsAreLookedUpByValueAndNotOwned)
 
 TEST(ColorMapLayout, SquareishGridForTheDocumentedCases)
 {
-    CColorArray map;
-    int nRows = 0, nColumns = 0;
-    double cx = 0, cy = 0;
-    map.CalcParams(CRect(0, 0, 100, 40), 10, nRows, nColumns, cx, cy);
-    EXPECT_EQ(2, nRows);
-    EXPECT_EQ(5, nColumns);
-    EXPECT_DOUBLE_EQ(20.0, cx);
-    EXPECT_DOUBLE_EQ(20.0, cy);
-
-    // side 23.9 rounds to 4 columns and 2 rows; the 2 rows stay and the columns must hold 7
-    map.CalcParams(CRect(0, 0, 100, 40), 7, nRows, nColumns, cx, cy);
-    EXPECT_EQ(2, nRows);
-    EXPECT_EQ(4, nColumns);
-    EXPECT_DOUBLE_EQ(25.0, cx);
-    EXPECT_DOUBLE_EQ(20.0, cy);
-
-    // tall: the columns stay and the rows are recomputed (6.58 rounds to 7, 13 / 2 needs 7)
-    map.CalcParams(CRect(0, 0, 60, 200), 13, nRows, nColumns, cx, cy);
-    EXPECT_EQ(2, nColumns);
-    EXPECT_EQ(7, nRows);
-    EXPECT_DOUBLE_EQ(30.0, cx);
-    EXPECT_DOUBLE_EQ(200.0 / 7, cy);
+    const struct { CRect rect; int nItems, nRows, nColumns; double cx, cy; } cases[] = {
+        { CRect(0, 0, 100, 40), 10, 2, 5, 20.0, 20.0 },
+        // side 23.9 rounds to 4 columns and 2 rows; the 2 rows stay and the columns must hold 7
+        { CRect(0, 0, 100, 40), 7, 2, 4, 25.0, 20.0 },
+        // tall: the columns stay and the rows are recomputed (6.58 rounds to 7, 13 / 2 needs 7)
+        { CRect(0, 0, 60, 200), 13, 7, 2, 30.0, 200.0 / 7 },
+    };
+    for (const auto& c : cases)
+    {
+        CColorArray map;
+        int nRows = 0, nColumns = 0;
+        double cx = 0, cy = 0;
+        map.CalcParams(c.rect, c.nItems, nRows, nColumns, cx, cy);
+        EXPECT_EQ(c.nRows, nRows) << c.nItems;
+        EXPECT_EQ(c.nColumns, nColumns) << c.nItems;
+        EXPECT_DOUBLE_EQ(c.cx, cx) << c.nItems;
+        EXPECT_DOUBLE_EQ(c.cy, cy) << c.nItems;
+    }
 }
 
 TEST(ColorMapLayout, EmptyAreasLeaveTheOutputsAlone)
@@ -413,12 +410,7 @@ TEST_F(ColorMapWindow, SortMenuResortsAndTheSelectionFollowsItsColour)
     m_map.SetCurentSelection(2);
     m_map.SetCurentSelection2(6);
     const unsigned long cSel = m_map.m_Colors[2], cSel2 = m_map.m_Colors[6];
-    {
-        CMenuPicker picker(m_map.m_hWnd, 1);        // "Sort By Red"
-        ClickAt(&m_map, CellCentre(9));
-        ASSERT_TRUE(picker.m_bFired);
-        EXPECT_EQ(13, picker.m_nItemsShown);
-    }
+    ASSERT_EQ(13, PickFromMenu(&m_map, CellCentre(9), 1));     // "Sort By Red"
     PumpTestMessages(30);
     EXPECT_EQ(COLORSORT_RED | COLORSORT_GROUPGRAY, m_map.m_dwSortFlags);
     ExpectSorted(m_map);
@@ -426,18 +418,11 @@ TEST_F(ColorMapWindow, SortMenuResortsAndTheSelectionFollowsItsColour)
     EXPECT_EQ(cSel2, m_map.m_Colors[m_map.m_nCurSel2]);
     EXPECT_EQ(0, m_parent.Count(WM_COMMAND)) << "sorting is the map's own business";
 
-    {
-        CMenuPicker picker(m_map.m_hWnd, 8);        // past the separator: "Reverse Sorting"
-        ClickAt(&m_map, CellCentre(9));
-        ASSERT_TRUE(picker.m_bFired);
-    }
+    PickFromMenu(&m_map, CellCentre(9), 8);     // past the separator: "Reverse Sorting"
     EXPECT_EQ(COLORSORT_RED | COLORSORT_GROUPGRAY | COLORSORT_REVERSE, m_map.m_dwSortFlags);
     ExpectSorted(m_map);
 
-    {
-        CMenuPicker picker(m_map.m_hWnd, 7);        // "Sort By Grayscale" keeps the modifiers
-        ClickAt(&m_map, CellCentre(9));
-    }
+    PickFromMenu(&m_map, CellCentre(9), 7);     // "Sort By Grayscale" keeps the modifiers
     EXPECT_EQ(COLORSORT_GRAYSCALE | COLORSORT_GROUPGRAY | COLORSORT_REVERSE, m_map.m_dwSortFlags);
     ExpectSorted(m_map);
     EXPECT_EQ(cSel, m_map.m_Colors[m_map.m_nCurSel]);
@@ -447,20 +432,12 @@ TEST_F(ColorMapWindow, OtherMenuCommandsGoToTheParent)
 {
     CreateMap(9, 100, 40);
     const unsigned long dwFlags = m_map.m_dwSortFlags;
-    {
-        CMenuPicker picker(m_map.m_hWnd, 10);       // "Hexadecimal display"
-        ClickAt(&m_map, CellCentre(9));
-        ASSERT_TRUE(picker.m_bFired);
-    }
+    ASSERT_GT(PickFromMenu(&m_map, CellCentre(9), 10), 0);     // "Hexadecimal display"
     PumpTestMessages(30);
     EXPECT_EQ(1, m_parent.Count(WM_COMMAND, ID_COLORMAP_HEXADECIMAL));
     EXPECT_EQ(0, m_parent.Last(WM_COMMAND)->lParam);
     EXPECT_EQ(dwFlags, m_map.m_dwSortFlags);
-    {
-        CMenuPicker picker(m_map.m_hWnd, -1);       // dismissed
-        ClickAt(&m_map, CellCentre(9));
-        ASSERT_TRUE(picker.m_bFired);
-    }
+    ASSERT_GT(PickFromMenu(&m_map, CellCentre(9), -1), 0);     // dismissed
     PumpTestMessages(30);
     EXPECT_EQ(1, m_parent.Count(WM_COMMAND, 0));
     EXPECT_EQ(-1, m_map.m_nCurSel) << "pressing the menu cell selects nothing";
@@ -472,10 +449,7 @@ TEST_F(ColorMapWindow, SmallMenuAndTheMenuCellOfAnEmptyMap)
     CreateMap(0, 60, 60);
     EXPECT_EQ(1, m_map.GetItemCount());
     EXPECT_EQ(0, m_map.GetHitItem(CPoint(30, 30)));
-    CMenuPicker picker(m_map.m_hWnd, -1);
-    ClickAt(&m_map, CPoint(30, 30));
-    ASSERT_TRUE(picker.m_bFired);
-    EXPECT_EQ(10, picker.m_nItemsShown);
+    EXPECT_EQ(10, PickFromMenu(&m_map, CPoint(30, 30), -1));
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -593,7 +567,7 @@ TEST_F(ColorMapWindow, TakesOverAStaticOfADialog)
     EXPECT_EQ(6, m_map.m_nCurSel);
     EXPECT_EQ(1, m_parent.Count(WM_COMMAND, nMapID));
     // quick clicks on a static come as double clicks; each one still counts
-    m_parent.m_messages.clear();
+    m_parent.Clear();
     DoubleClickAt(&m_map, CellCentre(2));
     PumpTestMessages(30);
     EXPECT_EQ(2, m_map.m_nCurSel);

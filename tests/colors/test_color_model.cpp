@@ -149,19 +149,19 @@ TEST(ColorConversion, BrightnessSurvivesHSBToRGBToHSB)
 /////////////////////////////////////////////////////////////////////////////
 // Mixing and transparency
 
-TEST(ColorMix, EndsAndMiddle)
+// The top byte of either input never reaches the mix; beyond the ends the channels clamp.
+TEST(ColorMix, EndsMiddleAndClamping)
 {
-    EXPECT_EQ(0x00123456u, GetMixColor(0xFF123456, RGB(200, 100, 50), 0.0f));
-    EXPECT_EQ((unsigned long)RGB(200, 100, 50), GetMixColor(0xFF123456, 0xAA3264C8, 1.0f) & 0xFFFFFF);
-    EXPECT_EQ(0u, GetMixColor(0xFF123456, 0xAA3264C8, 1.0f) >> 24);
-    EXPECT_EQ((unsigned long)RGB(127, 127, 127), GetMixColor(RGB(0, 0, 0), RGB(255, 255, 255), 0.5f));
-    EXPECT_EQ((unsigned long)RGB(25, 75, 0), GetMixColor(RGB(0, 100, 0), RGB(100, 0, 0), 0.25f));
-}
-
-TEST(ColorMix, ExtrapolationClamps)
-{
-    EXPECT_EQ((unsigned long)RGB(255, 0, 200), GetMixColor(RGB(100, 100, 100), RGB(200, 50, 150), 2.0f));
-    EXPECT_EQ((unsigned long)RGB(0, 150, 50), GetMixColor(RGB(100, 100, 100), RGB(200, 50, 150), -1.0f));
+    const struct { unsigned long c1, c2; float t; unsigned long mixed; } cases[] = {
+        { 0xFF123456, RGB(200, 100, 50), 0.0f, 0x00123456 },
+        { 0xFF123456, 0xAA3264C8, 1.0f, RGB(200, 100, 50) },
+        { RGB(0, 0, 0), RGB(255, 255, 255), 0.5f, RGB(127, 127, 127) },
+        { RGB(0, 100, 0), RGB(100, 0, 0), 0.25f, RGB(25, 75, 0) },
+        { RGB(100, 100, 100), RGB(200, 50, 150), 2.0f, RGB(255, 0, 200) },
+        { RGB(100, 100, 100), RGB(200, 50, 150), -1.0f, RGB(0, 150, 50) },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.mixed, GetMixColor(c.c1, c.c2, c.t)) << std::hex << c.c1 << " " << c.c2 << " " << c.t;
 }
 
 TEST(ColorMix, StaysBetweenItsEnds)
@@ -184,25 +184,24 @@ TEST(ColorMix, StaysBetweenItsEnds)
     }
 }
 
-TEST(ColorTransparency, FullAndNoOpacityReturnTheInputsWhole)
+// Full and no opacity return an input whole (top byte included); in between the top byte goes,
+// the difference is truncated toward zero and the percentage clamps to 0..100.
+TEST(ColorTransparency, Table)
 {
-    EXPECT_EQ(0xFF102030u, ApplyTransparency(0xFF102030, 0x80405060, 100));
-    EXPECT_EQ(0x80405060u, ApplyTransparency(0xFF102030, 0x80405060, 0));
-    EXPECT_EQ(0u, ApplyTransparency(0xFF102030, 0x80405060, 50) >> 24);
-}
-
-TEST(ColorTransparency, HalfAndTruncationTowardZero)
-{
-    EXPECT_EQ((unsigned long)RGB(127, 127, 127), ApplyTransparency(RGB(255, 255, 255), RGB(0, 0, 0), 50));
-    // (0 - 255) x 50 / 100 = -127.5 truncates to -127, so the result is 128, not 127
-    EXPECT_EQ((unsigned long)RGB(128, 128, 128), ApplyTransparency(RGB(0, 0, 0), RGB(255, 255, 255), 50));
-    EXPECT_EQ((unsigned long)RGB(10, 203, 30), ApplyTransparency(RGB(10, 255, 30), RGB(10, 100, 30), 67));
-}
-
-TEST(ColorTransparency, PercentOutsideTheRangeClamps)
-{
-    EXPECT_EQ((unsigned long)RGB(255, 0, 0), ApplyTransparency(RGB(200, 0, 0), RGB(100, 50, 0), 200));
-    EXPECT_EQ((unsigned long)RGB(0, 100, 0), ApplyTransparency(RGB(200, 0, 0), RGB(100, 50, 0), -100));
+    const struct { unsigned long clr, clrBack; int nPercent; unsigned long result; } cases[] = {
+        { 0xFF102030, 0x80405060, 100, 0xFF102030 },
+        { 0xFF102030, 0x80405060, 0, 0x80405060 },
+        { 0xFF102030, 0x80405060, 50, RGB(0x48, 0x38, 0x28) },
+        { RGB(255, 255, 255), RGB(0, 0, 0), 50, RGB(127, 127, 127) },
+        // (0 - 255) x 50 / 100 = -127.5 truncates to -127, so 128 and not 127
+        { RGB(0, 0, 0), RGB(255, 255, 255), 50, RGB(128, 128, 128) },
+        { RGB(10, 255, 30), RGB(10, 100, 30), 67, RGB(10, 203, 30) },
+        { RGB(200, 0, 0), RGB(100, 50, 0), 200, RGB(255, 0, 0) },
+        { RGB(200, 0, 0), RGB(100, 50, 0), -100, RGB(0, 100, 0) },
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.result, ApplyTransparency(c.clr, c.clrBack, c.nPercent))
+            << std::hex << c.clr << " " << c.clrBack << " " << std::dec << c.nPercent;
 }
 
 /////////////////////////////////////////////////////////////////////////////

@@ -18,7 +18,9 @@ protected:
         CColorParam::m_bHexValues = 0;
         ::SetCursorPos(1000, 700);
         m_color.SetRGB(RGB(10, 100, 50));
-        ASSERT_TRUE(m_parent.CreateParent(600, 200));
+        m_parent.Watch(WM_COMMAND);
+        m_parent.Watch(WM_HSCROLL);
+        ASSERT_TRUE(m_parent.CreateTopLevel(CRect(40, 40, 640, 240), "Colour test"));
     }
     void TearDown() override
     {
@@ -49,7 +51,7 @@ protected:
         return CPoint(rc.left + x, rc.CenterPoint().y);
     }
 
-    CRecordingParent m_parent;
+    CRecordingWnd m_parent;
     CColorParam m_slider;
     CUILColor m_color;
 };
@@ -70,22 +72,21 @@ TEST_F(ColorSliderWindow, StripIsTheClientAreaLessFourPixels)
 
 TEST_F(ColorSliderWindow, StripOfTheChannelsWidthMapsPixelToValue)
 {
-    CreateSlider(COLORPARAM_GREEN, 255 + 8, &m_color);
-    for (int x = 0; x <= 255; x++)
+    for (unsigned short wType : { COLORPARAM_GREEN, COLORPARAM_HUE })
     {
-        ASSERT_EQ(x, m_slider.GetNewValue(x));
-        m_color.SetG((unsigned char)x);
-        m_slider.m_nMarkPos = -100;
-        ASSERT_EQ(x, m_slider.CalcPos());
-    }
-    m_slider.DestroyWindow();
-    CreateSlider(COLORPARAM_HUE, 359 + 8, &m_color);
-    for (int x = 0; x <= 359; x++)
-    {
-        ASSERT_EQ(x, m_slider.GetNewValue(x));
-        m_color.SetH((unsigned short)x);
-        m_slider.m_nMarkPos = -100;
-        ASSERT_EQ(x, m_slider.CalcPos());
+        const int nMax = wType == COLORPARAM_HUE ? 359 : 255;
+        CreateSlider(wType, nMax + 8, &m_color);
+        for (int x = 0; x <= nMax; x++)
+        {
+            ASSERT_EQ(x, m_slider.GetNewValue(x)) << wType;
+            if (wType == COLORPARAM_HUE)
+                m_color.SetH((unsigned short)x);
+            else
+                m_color.SetG((unsigned char)x);
+            m_slider.m_nMarkPos = -100;
+            ASSERT_EQ(x, m_slider.CalcPos()) << wType;
+        }
+        m_slider.DestroyWindow();
     }
 }
 
@@ -114,16 +115,13 @@ TEST_F(ColorSliderWindow, MarkStaysUnderTheMouseOnAnyWidth)
 TEST_F(ColorSliderWindow, MarkHoldsStillOnADifferenceBelowTwoPixels)
 {
     CreateSlider(COLORPARAM_RED, 255 + 8, &m_color);
-    m_slider.m_nMarkPos = 100;
-    m_color.SetR(101);
-    EXPECT_EQ(100, m_slider.CalcPos());
-    m_color.SetR(99);
-    EXPECT_EQ(100, m_slider.CalcPos());
-    m_color.SetR(102);
-    EXPECT_EQ(102, m_slider.CalcPos());
-    m_slider.m_nMarkPos = 100;
-    m_color.SetR(98);
-    EXPECT_EQ(98, m_slider.CalcPos());
+    const struct { int nRed, nMark; } cases[] = { { 101, 100 }, { 99, 100 }, { 102, 102 }, { 98, 98 } };
+    for (const auto& c : cases)
+    {
+        m_slider.m_nMarkPos = 100;
+        m_color.SetR((unsigned char)c.nRed);
+        EXPECT_EQ(c.nMark, m_slider.CalcPos()) << c.nRed;
+    }
 }
 
 TEST_F(ColorSliderWindow, SetPosChangesOneChannelAndNotifies)
@@ -137,7 +135,7 @@ TEST_F(ColorSliderWindow, SetPosChangesOneChannelAndNotifies)
         m_color.SetHSV(40, 180, 220);
         const CUILColor before(m_color);
         CreateSlider(t.wType, (t.wType == COLORPARAM_HUE ? 359 : 255) + 8, &m_color);
-        m_parent.m_messages.clear();
+        m_parent.Clear();
         m_slider.SetPos(t.nValue);
 
         ASSERT_EQ(1, m_parent.Count(WM_HSCROLL)) << t.wType;
@@ -469,18 +467,15 @@ TEST_F(ColorSliderWindow, KeyboardEditsThroughTheEditBox)
     EXPECT_EQ(0, nStart);
     EXPECT_EQ(2, nEnd) << "its whole text \"50\" is selected";
 
-    TypeText("123");
+    CMouseScript().TypeText("123").Run();
     PumpTestMessages(30);
     EXPECT_EQ(123, m_color.B());
     EXPECT_EQ(3, m_parent.Count(WM_HSCROLL)) << "one change per key: 1, 12, 123";
 
     // the spin button's arrow keys step the value
-    PressKey(VK_UP);
-    PumpTestMessages(30);
+    CMouseScript().KeyPress(VK_UP).Run();
     EXPECT_EQ(124, m_color.B());
-    PressKey(VK_DOWN);
-    PressKey(VK_DOWN);
-    PumpTestMessages(30);
+    CMouseScript().KeyPress(VK_DOWN).KeyPress(VK_DOWN).Run();
     EXPECT_EQ(122, m_color.B());
     CString str;
     m_slider.m_Edit.GetWindowText(str);

@@ -49,25 +49,3 @@ inline std::string ReadIniDirect(const std::string& strFile, LPCSTR lpszSection,
 IStream* CreateTestStream(const std::string& strBytes);
 // The whole content of a stream, whatever its position.
 std::string ReadWholeStream(IStream* pStream);
-
-// Points the application's profile at a scratch INI file or a scratch registry key for one test
-// and puts the application's own settings back afterwards.
-class CAppProfileScope
-{
-public:
-    CAppProfileScope();
-    ~CAppProfileScope();
-
-    // the INI form; returns the file's path
-    std::string UseIni();
-    // the registry form below HKCU\Software\<key>\<application>
-    void UseRegistry();
-    // the registry key of a section in the registry form
-    CString GetSectionKeyPath(LPCSTR lpszSection) const;
-
-private:
-    CWinApp* m_pApp;
-    LPCSTR m_pszSavedProfile;
-    LPCSTR m_pszSavedKey;
-    CTestTempDir m_dir;
-};

@@ -47,16 +47,6 @@ BEGIN_MESSAGE_MAP(CColorHostWnd, CWnd)
     ON_REGISTERED_MESSAGE(WM_GET_SYS_COLOR, OnGetSysColor)
 END_MESSAGE_MAP()
 
-// A host window that answers nothing: every message gets the default 0.
-class CSilentHostWnd : public CWnd
-{
-public:
-    BOOL Create()
-    {
-        return CreateEx(0, AfxRegisterWndClass(0), "silent host", WS_POPUP, 0, 0, 50, 50, NULL, 0);
-    }
-};
-
 // Makes pWnd the application's main window for the length of a test.
 class CMainWndScope
 {
@@ -73,8 +63,8 @@ private:
 TEST(FrameSysColors, WithoutAnAnswerTheWindowsColours)
 {
     CWnd wndNoHandle;
-    CSilentHostWnd wndSilent;
-    ASSERT_TRUE(wndSilent.Create());
+    CRecordingWnd wndSilent;        // answers nothing: every message gets the default 0
+    ASSERT_TRUE(wndSilent.CreateTopLevel(CRect(0, 0, 50, 50), "silent host", WS_POPUP));
     for (CWnd* pWnd : { (CWnd*)NULL, &wndNoHandle, (CWnd*)&wndSilent })
     {
         CMainWndScope mainWnd(pWnd);
@@ -85,7 +75,6 @@ TEST(FrameSysColors, WithoutAnAnswerTheWindowsColours)
             EXPECT_EQ(::GetSysColor(nIndex), GetControlSysColor(nIndex)) << nIndex;
         }
     }
-    wndSilent.DestroyWindow();
 }
 
 TEST(FrameSysColors, AnsweringWindowIsObeyedAndToldWhoAsks)
@@ -182,97 +171,54 @@ TEST(FrameResourceScope, NestedScopesRestoreWhatEachFound)
 
 namespace
 {
-// Answers the first message box with the given caption from another thread, after noting who
-// owns it and whether a window of the test's thread still takes input.
-class CMessageBoxCloser
+// Shows the library's message box and answers it with nButton, noting who owns it and whether
+// hWndWatched still took input while it was open.
+int AnswerAppMessageBox(LPCSTR lpszText, UINT nType, UINT nButton, HWND hWndWatched, HWND* phWndOwner,
+    BOOL* pbWatchedEnabled)
 {
-public:
-    CMessageBoxCloser(const char* pszCaption, int nButton, HWND hWndWatched)
-        : m_bFound(FALSE), m_hWndOwner(NULL), m_bWatchedEnabled(TRUE),
-          m_strCaption(pszCaption), m_nButton(nButton), m_hWndWatched(hWndWatched), m_hThread(NULL)
-    {
-        m_hThread = ::CreateThread(NULL, 0, ThreadProc, this, 0, NULL);
-    }
-    ~CMessageBoxCloser()
-    {
-        if (m_hThread != NULL)
-        {
-            ::WaitForSingleObject(m_hThread, 10000);
-            ::CloseHandle(m_hThread);
-        }
-    }
-
-    BOOL m_bFound;
-    HWND m_hWndOwner;
-    BOOL m_bWatchedEnabled;
-
-private:
-    static DWORD WINAPI ThreadProc(LPVOID pParam)
-    {
-        CMessageBoxCloser* pThis = (CMessageBoxCloser*)pParam;
-        for (int nTry = 0; nTry < 1000; nTry++)
-        {
-            HWND hWndBox = ::FindWindowA("#32770", pThis->m_strCaption.c_str());
-            if (hWndBox != NULL && ::IsWindowVisible(hWndBox))
-            {
-                pThis->m_hWndOwner = ::GetWindow(hWndBox, GW_OWNER);
-                if (pThis->m_hWndWatched != NULL)
-                    pThis->m_bWatchedEnabled = ::IsWindowEnabled(pThis->m_hWndWatched);
-                pThis->m_bFound = TRUE;
-                ::PostMessageA(hWndBox, WM_COMMAND, pThis->m_nButton, 0);
-                return 0;
-            }
-            ::Sleep(10);
-        }
-        return 1;
-    }
-
-    std::string m_strCaption;
-    int m_nButton;
-    HWND m_hWndWatched;
-    HANDLE m_hThread;
-};
+    *phWndOwner = (HWND)-1;
+    int nResult = 0;
+    CMouseScript script;
+    script.WaitForDialog()
+        .Call([&] {
+            *phWndOwner = ::GetWindow(FindThreadDialog(), GW_OWNER);
+            *pbWatchedEnabled = ::IsWindowEnabled(hWndWatched);
+        })
+        .AnswerDialog(nButton);
+    EXPECT_TRUE(script.Run([&] { nResult = AppMessageBox(lpszText, "frame test", nType); }));
+    return nResult;
+}
 }
 
-TEST(FrameAppMessageBox, OwnedByTheHostsMainWindow)
+TEST(FrameAppMessageBox, OwnedByTheHostsMainWindowOrTaskModal)
 {
-    CSilentHostWnd wndMain;
-    ASSERT_TRUE(wndMain.Create());
+    CRecordingWnd wndMain, wndOther;
+    ASSERT_TRUE(wndMain.CreateTopLevel(CRect(0, 0, 50, 50), "main", WS_POPUP));
+    ASSERT_TRUE(wndOther.CreateTopLevel(CRect(60, 0, 110, 50), "other", WS_POPUP));
     wndMain.ShowWindow(SW_SHOWNA);
+    wndOther.ShowWindow(SW_SHOWNA);
+    HWND hWndOwner = NULL;
+    BOOL bEnabled = TRUE;
     {
         // (the framework ends the thread's loop when its main window is destroyed: the scope
         // ends first)
         CMainWndScope mainWnd(&wndMain);
-        CMessageBoxCloser closer("frame test: owned box", IDNO, wndMain.m_hWnd);
-        int nResult = AppMessageBox("Keep the drawing?", "frame test: owned box", MB_YESNO | MB_ICONQUESTION);
-        EXPECT_EQ(IDNO, nResult);
-        EXPECT_TRUE(closer.m_bFound);
-        EXPECT_EQ(wndMain.m_hWnd, closer.m_hWndOwner);
-        EXPECT_FALSE(closer.m_bWatchedEnabled);
+        EXPECT_EQ(IDNO, AnswerAppMessageBox("Keep the drawing?", MB_YESNO | MB_ICONQUESTION, IDNO,
+                            wndMain.m_hWnd, &hWndOwner, &bEnabled));
+        EXPECT_EQ(wndMain.m_hWnd, hWndOwner);
+        EXPECT_FALSE(bEnabled);
     }
     EXPECT_TRUE(wndMain.IsWindowEnabled());
-    wndMain.DestroyWindow();
-}
-
-TEST(FrameAppMessageBox, WithoutMainWindowItIsTaskModal)
-{
-    CMainWndScope mainWnd(NULL);
-    // a window of the host's thread that is not its main window: task-modal keeps it from input
-    CSilentHostWnd wndOther;
-    ASSERT_TRUE(wndOther.Create());
-    wndOther.ShowWindow(SW_SHOWNA);
-
-    int nResult;
     {
-        CMessageBoxCloser closer("frame test: unowned box", IDRETRY, wndOther.m_hWnd);
-        nResult = AppMessageBox("The file is locked.", "frame test: unowned box", MB_RETRYCANCEL);
-        EXPECT_TRUE(closer.m_bFound);
-        EXPECT_EQ(nullptr, closer.m_hWndOwner);
-        EXPECT_FALSE(closer.m_bWatchedEnabled);
+        // without a main window: task-modal keeps the thread's other windows from input
+        CMainWndScope mainWnd(NULL);
+        bEnabled = TRUE;
+        EXPECT_EQ(IDRETRY, AnswerAppMessageBox("The file is locked.", MB_RETRYCANCEL, IDRETRY, wndOther.m_hWnd,
+                               &hWndOwner, &bEnabled));
+        EXPECT_EQ(nullptr, hWndOwner);
+        EXPECT_FALSE(bEnabled);
     }
-    EXPECT_EQ(IDRETRY, nResult);
     EXPECT_TRUE(wndOther.IsWindowEnabled());
-    wndOther.DestroyWindow();
 }
 
 TEST(FrameStringArrayName, EveryDigitOfTheAddressInUpperCase)
@@ -284,14 +230,4 @@ TEST(FrameStringArrayName, EveryDigitOfTheAddressInUpperCase)
         MakeStringArrayName((const CStringArray*)(ULONG_PTR)0xFFFFFFFF00000001ull));
     EXPECT_STREQ("pStringArray:A0", MakeStringArrayName((const CStringArray*)(ULONG_PTR)0xA0));
     EXPECT_STREQ("pStringArray:0", MakeStringArrayName(NULL));
-}
-
-TEST(FrameStringArrayName, SettingsFunctionsFindTheArrayByItsName)
-{
-    CStringArray arr;
-    CString strName = MakeStringArrayName(&arr);
-    EXPECT_EQ(&arr, IsStringArray(strName));
-    ASSERT_NE(0, SaveIniString("Frame", "Key", "value", strName));
-    ASSERT_EQ(2, arr.GetSize());
-    EXPECT_STREQ("Key=value", arr[1]);
 }

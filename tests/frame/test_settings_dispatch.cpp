@@ -95,7 +95,7 @@ class SettingsDispatchTest : public ::testing::Test
 protected:
     CProfileHostWnd m_wndHost;
     CRecordingProfileManager m_manager;
-    CAppProfileScope m_profile;
+    CTestProfileScope m_profile;
     CTestTempDir m_dir;
     CWnd* m_pOldMainWnd = nullptr;
 

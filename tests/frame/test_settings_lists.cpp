@@ -23,7 +23,7 @@ class StringListTest : public ::testing::TestWithParam<Store>
 protected:
     CStringArray m_arrStore;
     CTestTempDir m_dir;
-    CAppProfileScope m_profile;
+    CTestProfileScope m_profile;
     CString m_strFile;
     bool m_bFile = true;
 

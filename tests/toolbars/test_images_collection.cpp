@@ -180,18 +180,18 @@ TEST_F(ImagesCollection, IconSizeOfTheImagesList)
 
 TEST_F(ImagesCollection, DrawsTheImageANumberStandsFor)
 {
-    CItemCanvas canvas(20, 20, RGB(255, 255, 255));
+    CPixelCanvas canvas(20, 20, RGB(255, 255, 255));
     // by global number: 5 is the second image of list 1
     ASSERT_NE(0, m_images.Draw(canvas.DC(), CPoint(2, 2), 5, -1, ILD_TRANSPARENT));
-    EXPECT_EQ(TestImageColor(1, 1), canvas.Pixel(8, 8));
+    EXPECT_EQ(CTestImages::Color(1, 1), canvas.Pixel(8, 8));
     // the mask's border stayed transparent
     EXPECT_EQ(RGB(255, 255, 255), canvas.Pixel(2, 2));
     // a list given: the number is a position in it
     ASSERT_NE(0, m_images.Draw(canvas.DC(), CPoint(2, 2), 3, 2, ILD_TRANSPARENT));
-    EXPECT_EQ(TestImageColor(2, 3), canvas.Pixel(8, 8));
+    EXPECT_EQ(CTestImages::Color(2, 3), canvas.Pixel(8, 8));
     // named in the high word: position 4 of list 2
     ASSERT_NE(0, m_images.Draw(canvas.DC(), CPoint(2, 2), 0x20004, -1, ILD_TRANSPARENT));
-    EXPECT_EQ(TestImageColor(2, 4), canvas.Pixel(8, 8));
+    EXPECT_EQ(CTestImages::Color(2, 4), canvas.Pixel(8, 8));
     // numbers and positions no list holds draw nothing
     canvas.Fill(RGB(255, 255, 255));
     EXPECT_EQ(0, m_images.Draw(canvas.DC(), CPoint(2, 2), 12, -1, ILD_TRANSPARENT));
@@ -204,10 +204,10 @@ TEST_F(ImagesCollection, DrawsTheImageANumberStandsFor)
 TEST_F(ImagesCollection, EmbossedAndShadowLooksOfANumber)
 {
     const COLORREF clrShadow = ::GetSysColor(COLOR_BTNSHADOW);
-    CItemCanvas canvas(20, 20, RGB(255, 255, 255));
+    CPixelCanvas canvas(20, 20, RGB(255, 255, 255));
     ASSERT_NE(0, m_images.DrawEmbossed(canvas.DC(), CPoint(2, 2), 9, -1, 0));
     // the disabled look has no trace of the image's own colour
-    EXPECT_EQ(0, canvas.Count(TestImageColor(2, 2), CRect(0, 0, 20, 20)));
+    EXPECT_EQ(0, canvas.Count(CTestImages::Color(2, 2), CRect(0, 0, 20, 20)));
     EXPECT_EQ(clrShadow, canvas.Pixel(8, 8));
 
     canvas.Fill(RGB(255, 255, 255));

@@ -33,7 +33,7 @@ protected:
         m_host.SetColor(COLOR_HIGHLIGHTTEXT, clrHighlightText);
         m_host.SetColor(COLOR_GRAYTEXT, clrGray);
         m_images.Add(CreateColorList(0, 4), UILIMAGELIST_OWNED);
-        m_image = TestImageColor(0, 2);
+        m_image = CTestImages::Color(0, 2);
     }
 
     // a bar button with image 2 (and a text when given), placed at (10, 10)
@@ -69,13 +69,13 @@ protected:
     // the pixels glyph nImage of the service images has
     int GlyphPixels(int nImage)
     {
-        CItemCanvas glyph(UILSI_SIZE, UILSI_SIZE, RGB(255, 0, 0));
+        CPixelCanvas glyph(UILSI_SIZE, UILSI_SIZE, RGB(255, 0, 0));
         CUILItem::m_ServiceImageList.Draw(&glyph.DC(), nImage, CPoint(0, 0), ILD_TRANSPARENT);
         return glyph.CountOther(RGB(255, 0, 0), CRect(0, 0, UILSI_SIZE, UILSI_SIZE));
     }
 
-    CTestMainWnd m_host;
-    CItemCanvas m_canvas;
+    CMainWindowScope m_host;
+    CPixelCanvas m_canvas;
     CUILImagesCollection m_images;
     COLORREF m_image;
 };
@@ -100,8 +100,8 @@ TEST_F(ItemDraw, BarButtonAtRestIsFlat)
     EXPECT_EQ(rcImage, Bounds(m_image, rc));
     EXPECT_EQ(m_canvas.Count(clrCanvas, CRect(0, 0, 200, 120)), 200 * 120 - rc.Width() * rc.Height());
     // the host was asked, as a toolbar
-    ASSERT_GT(m_host.GetContexts().GetSize(), 0);
-    EXPECT_EQ((DWORD)UIL_COLORCONTEXT_TOOLBAR, m_host.GetContexts()[0]);
+    ASSERT_FALSE(m_host.GetContexts().empty());
+    EXPECT_EQ((WORD)UIL_COLORCONTEXT_TOOLBAR, m_host.GetContexts()[0]);
 }
 
 TEST_F(ItemDraw, HotPressedAndCheckedFrames)

@@ -225,10 +225,10 @@ TEST(ItemMeasure, HighWordOfTheNumberNamesTheList)
     EXPECT_EQ(CSize(30, 28), Measure(item, -1));
 
     // and drawn from position 5 of list 3
-    CItemCanvas canvas(40, 40, RGB(255, 255, 255));
+    CPixelCanvas canvas(40, 40, RGB(255, 255, 255));
     item.DrawItem(canvas.DC(), -1, -1, UILDRAW_NORMAL);
     const CRect rcBmp = BmpRect(item);
-    EXPECT_EQ(TestImageColor(3, 5), canvas.Pixel(rcBmp.CenterPoint().x, rcBmp.CenterPoint().y));
+    EXPECT_EQ(CTestImages::Color(3, 5), canvas.Pixel(rcBmp.CenterPoint().x, rcBmp.CenterPoint().y));
 
     // a plain number leaves the list alone
     CUILItem plain;

@@ -14,7 +14,7 @@ CGlyph ReadGlyph(int nImage)
 {
     const COLORREF clrGround = RGB(255, 0, 0);
     CUILItem::m_ServiceImageList.Load();
-    CItemCanvas canvas(UILSI_SIZE, UILSI_SIZE, clrGround);
+    CPixelCanvas canvas(UILSI_SIZE, UILSI_SIZE, clrGround);
     CUILItem::m_ServiceImageList.Draw(&canvas.DC(), nImage, CPoint(0, 0), ILD_TRANSPARENT);
     CGlyph glyph;
     for (int y = 0; y < UILSI_SIZE; y++)
@@ -145,7 +145,7 @@ TEST(ServiceImages, GlyphsAreStampedInAnyColour)
     const COLORREF clrGround = RGB(10, 200, 250);
     for (COLORREF clr : { RGB(0, 0, 0), RGB(255, 255, 255), ::GetSysColor(COLOR_BTNFACE), RGB(12, 34, 56) })
     {
-        CItemCanvas canvas(20, 20, clrGround);
+        CPixelCanvas canvas(20, 20, clrGround);
         ASSERT_EQ(1, CUILItem::m_ServiceImageList.DrawGlyph(canvas.DC(), UILSI_CHECK, CPoint(4, 5), clr));
         for (int y = 0; y < 20; y++)
             for (int x = 0; x < 20; x++)
@@ -154,18 +154,18 @@ TEST(ServiceImages, GlyphsAreStampedInAnyColour)
                 ASSERT_EQ(bInk ? clr : clrGround, canvas.Pixel(x, y)) << x << "," << y;
             }
     }
-    CItemCanvas canvas(20, 20, clrGround);
+    CPixelCanvas canvas(20, 20, clrGround);
     EXPECT_EQ(0, CUILItem::m_ServiceImageList.DrawGlyph(canvas.DC(), UILSI_COUNT, CPoint(0, 0), 0));
     EXPECT_EQ(0, CUILItem::m_ServiceImageList.DrawGlyph(canvas.DC(), -1, CPoint(0, 0), 0));
 }
 
 TEST(ServiceImages, DrawServImageCentresAndEmbosses)
 {
-    CTestMainWnd host;
+    CMainWindowScope host;
     host.SetColor(COLOR_BTNHIGHLIGHT, RGB(250, 250, 200));
     host.SetColor(COLOR_BTNSHADOW, RGB(60, 60, 110));
     CUILItem item;
-    CItemCanvas canvas(30, 30, RGB(255, 255, 255));
+    CPixelCanvas canvas(30, 30, RGB(255, 255, 255));
     canvas.DC().SetTextColor(RGB(200, 0, 0));
     const CRect rc(0, 0, 21, 25);
     item.DrawServImage(canvas.DC(), UILSI_UPARROW, &rc, FALSE);
