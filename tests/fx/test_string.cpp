@@ -21,33 +21,14 @@ TEST(CStringLayout, ObjectIsExactlyTheCharacterPointer)
     // an array of CStrings is an array of character pointers
     CString rg[2] = { CString("one"), CString("two") };
     EXPECT_STREQ("two", reinterpret_cast<const char* const*>(rg)[1]);
-}
-
-TEST(CStringLayout, PrintfFamilyReceivesTheCharacters)
-{
-    CString strName("world"), strOther("again");
+    // so variable-argument functions, ours and the C runtime's, receive the characters
     char szBuffer[64];
-    sprintf(szBuffer, "hello %s, %s %d", strName, strOther, 3);
-    EXPECT_STREQ("hello world, again 3", szBuffer);
-    _snprintf(szBuffer, sizeof(szBuffer), "[%s]", strName);
-    EXPECT_STREQ("[world]", szBuffer);
-    snprintf(szBuffer, sizeof(szBuffer), "%s|%5.2f", strOther, 1.5);
-    EXPECT_STREQ("again| 1.50", szBuffer);
-    wsprintfA(szBuffer, "%s-%s", strName, strName);
-    EXPECT_STREQ("world-world", szBuffer);
-    EXPECT_EQ(5, _scprintf("%s", strName));
-}
-
-TEST(CStringLayout, FormattingMembersReceiveTheCharacters)
-{
-    CString strA("alpha"), strB("beta");
-    CString str;
-    str.Format("%s+%s=%d", strA, strB, 7);
-    EXPECT_STREQ("alpha+beta=7", str);
-    str.AppendFormat(" (%s)", strB);
-    EXPECT_STREQ("alpha+beta=7 (beta)", str);
-    str.FormatMessage("%2 then %1", strA, strB);
-    EXPECT_STREQ("beta then alpha", str);
+    sprintf(szBuffer, "%s %s %d", str, rg[0], 3);
+    EXPECT_STREQ("layout one 3", szBuffer);
+    CString strFormatted;
+    strFormatted.Format("%s+%s", rg[0], rg[1]);
+    strFormatted.AppendFormat(" (%s)", str);
+    EXPECT_STREQ("one+two (layout)", strFormatted);
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -78,24 +59,9 @@ TEST(CStringCopy, ModifyingACopyLeavesTheOriginal)
     EXPECT_STREQ("original text", strOriginal);
     EXPECT_STREQ("drw lanigi>", strThird);
 
-    CString strBuffer = strOriginal;
-    LPSTR lpsz = strBuffer.GetBuffer(0);
-    lpsz[0] = '#';
-    strBuffer.ReleaseBuffer();
-    EXPECT_STREQ("original text", strOriginal);
-    EXPECT_STREQ("#riginal text", strBuffer);
-}
-
-TEST(CStringCopy, ModifyingTheOriginalLeavesCopies)
-{
-    CString strOriginal("shared");
-    CString strCopy = strOriginal;
+    CString strShared = strOriginal;
     strOriginal.Empty();
-    EXPECT_STREQ("shared", strCopy);
-    strOriginal = strCopy;
-    strOriginal.SetAt(5, 'D');
-    EXPECT_STREQ("shared", strCopy);
-    EXPECT_STREQ("shareD", strOriginal);
+    EXPECT_STREQ("original text", strShared) << "emptying the original leaves its copies";
 }
 
 TEST(CStringCopy, LockedBufferIsNeverShared)
@@ -165,12 +131,13 @@ TEST(CStringBasics, ConcatenationInAllCombinations)
     EXPECT_STREQ("abefghij", str);
     EXPECT_EQ(8, str.GetLength());
     // a long run of appends keeps every piece
+    std::string strExpected;
+    for (int i = 0; i < 2000; i++)
+        strExpected += (char)('a' + i % 26);
     CString strLong;
-    for (int i = 0; i < 2000; i++)
-        strLong += (char)('a' + i % 26);
-    ASSERT_EQ(2000, strLong.GetLength());
-    for (int i = 0; i < 2000; i++)
-        ASSERT_EQ((char)('a' + i % 26), strLong[i]) << i;
+    for (char ch : strExpected)
+        strLong += ch;
+    EXPECT_EQ(strExpected, std::string(strLong));
 }
 
 TEST(CStringBasics, ComparisonsAndOrdering)
@@ -178,21 +145,18 @@ TEST(CStringBasics, ComparisonsAndOrdering)
     CString strAbc("abc");
     EXPECT_TRUE(strAbc == "abc");
     EXPECT_TRUE("abc" == strAbc);
-    EXPECT_TRUE(strAbc == CString("abc"));
     EXPECT_TRUE(strAbc != "abd");
     EXPECT_TRUE(strAbc < "abd");
     EXPECT_TRUE("abd" > strAbc);
     EXPECT_TRUE(strAbc > "ab");
-    EXPECT_TRUE(strAbc <= "abc");
-    EXPECT_TRUE(strAbc >= "abc");
-    EXPECT_FALSE(strAbc < "abc");
+    EXPECT_TRUE(strAbc <= "abc" && strAbc >= "abc" && !(strAbc < "abc"));
     EXPECT_LT(strAbc.Compare("abd"), 0);
     EXPECT_GT(strAbc.Compare("ab"), 0);
     EXPECT_EQ(0, strAbc.CompareNoCase("ABC"));
     EXPECT_NE(0, strAbc.Compare("ABC"));
     EXPECT_LT(strAbc.CompareNoCase("ABD"), 0);
     EXPECT_EQ(0, strAbc.CollateNoCase("AbC"));
-    EXPECT_EQ(0, strAbc.Collate("abc"));
+    EXPECT_STREQ("mixed case 42", CString("MiXed CASE 42").MakeLower());
     EXPECT_GT(strAbc.Compare(NULL), 0);
 }
 
@@ -205,16 +169,6 @@ TEST(CStringBasics, CharacterAccessChecksTheIndex)
     EXPECT_TRUE(ThrowsFx<CInvalidArgException>([&] { str.GetAt(-1); }));
     EXPECT_TRUE(ThrowsFx<CInvalidArgException>([&] { str.SetAt(3, 'x'); }));
     EXPECT_STREQ("abc", str);
-}
-
-TEST(CStringBasics, CaseAndOrder)
-{
-    CString str("Mixed Case 42");
-    EXPECT_STREQ("MIXED CASE 42", CString(str).MakeUpper());
-    EXPECT_STREQ("mixed case 42", CString(str).MakeLower());
-    EXPECT_STREQ("24 esaC dexiM", CString(str).MakeReverse());
-    CString strEmpty;
-    EXPECT_STREQ("", strEmpty.MakeUpper());
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -251,13 +205,9 @@ TEST(CStringFormat, LongOutput)
     EXPECT_EQ('<', str[0]);
     EXPECT_EQ('p', str[50000]);
     EXPECT_STREQ("><tail>99", (LPCSTR)str + 100001);
-    CString strZeros;
-    strZeros.Format("%05000d", 7);
-    EXPECT_EQ(5000, strZeros.GetLength());
-    EXPECT_EQ(4999, strZeros.SpanIncluding("0").GetLength());
 }
 
-TEST(CStringFormat, AppendFormatKeepsTheText)
+TEST(CStringFormat, AppendFormatAndFormatMessage)
 {
     CString str("start");
     for (int i = 0; i < 3; i++)
@@ -267,11 +217,7 @@ TEST(CStringFormat, AppendFormatKeepsTheText)
     str.AppendFormat("%s", strLong.c_str());
     EXPECT_EQ(11 + 3000, str.GetLength());
     EXPECT_EQ(0, strncmp("start,0,1,2LLL", str, 14));
-}
 
-TEST(CStringFormat, FormatMessageInserts)
-{
-    CString str;
     str.FormatMessage("%1!d! of %2 (%1!04d!)", 5, "ten");
     EXPECT_STREQ("5 of ten (0005)", str);
     str.FormatMessage("no inserts");
@@ -284,17 +230,14 @@ TEST(CStringFormat, FormatMessageInserts)
 TEST(CStringTrim, WhiteSpaceForms)
 {
     CString str(" \t\r\n text with  inner  space \n\t ");
-    CString strCopy = str;
     EXPECT_STREQ("text with  inner  space", CString(str).Trim());
     EXPECT_STREQ("text with  inner  space \n\t ", CString(str).TrimLeft());
     EXPECT_STREQ(" \t\r\n text with  inner  space", CString(str).TrimRight());
-    EXPECT_STREQ(strCopy, str) << "trimming a copy changed the original";
     CString strBlank(" \t \n");
     EXPECT_TRUE(CString(strBlank).Trim().IsEmpty());
     EXPECT_TRUE(CString(strBlank).TrimLeft().IsEmpty());
     EXPECT_TRUE(CString(strBlank).TrimRight().IsEmpty());
-    CString strNothing("solid");
-    EXPECT_STREQ("solid", strNothing.Trim());
+    EXPECT_STREQ("solid", CString("solid").Trim());
     EXPECT_STREQ("", CString().Trim());
 }
 
@@ -307,7 +250,6 @@ TEST(CStringTrim, CharacterAndSetForms)
     EXPECT_STREQ("abc", CString("-=+abc+=-").Trim("+-="));
     EXPECT_STREQ("abc+=-", CString("-=+abc+=-").TrimLeft("+-="));
     EXPECT_STREQ("-=+abc", CString("-=+abc+=-").TrimRight("=-+"));
-    EXPECT_STREQ("a-b", CString("--a-b--").Trim("-"));
     EXPECT_STREQ("", CString("----").Trim('-'));
     EXPECT_STREQ("keep", CString("keep").Trim(""));
 }
@@ -321,7 +263,6 @@ TEST(CStringSearch, FindForms)
     EXPECT_EQ(1, str.Find('b'));
     EXPECT_EQ(4, str.Find('b', 2));
     EXPECT_EQ(-1, str.Find('b', 5));
-    EXPECT_EQ(-1, str.Find('b', 6));
     EXPECT_EQ(-1, str.Find('b', 100));
     EXPECT_EQ(-1, str.Find('b', -1));
     EXPECT_EQ(-1, str.Find('z'));
@@ -336,7 +277,6 @@ TEST(CStringSearch, FindForms)
     EXPECT_EQ(-1, str.ReverseFind('z'));
     EXPECT_EQ(2, str.FindOneOf("xyc"));
     EXPECT_EQ(-1, str.FindOneOf("xyz"));
-    EXPECT_EQ(-1, CString().Find('a'));
     EXPECT_EQ(-1, CString().ReverseFind('a'));
 }
 
@@ -345,7 +285,6 @@ TEST(CStringSearch, ReplaceCharacters)
     CString str("a.b.c.");
     EXPECT_EQ(3, str.Replace('.', '/'));
     EXPECT_STREQ("a/b/c/", str);
-    EXPECT_EQ(0, str.Replace('x', 'y'));
     EXPECT_EQ(0, str.Replace('/', '/')) << "replacing a character by itself changes nothing";
     EXPECT_STREQ("a/b/c/", str);
 }
@@ -388,13 +327,11 @@ TEST(CStringSearch, RemoveInsertDelete)
     EXPECT_EQ(7, str.Insert(100, "end")) << "an index past the end appends";
     EXPECT_EQ(9, str.Insert(-5, "<<")) << "a negative index inserts at the start";
     EXPECT_STREQ("<<aXbcend", str);
-    EXPECT_EQ(9, str.Insert(3, ""));
     EXPECT_EQ(7, str.Delete(0, 2));
     EXPECT_STREQ("aXbcend", str);
     EXPECT_EQ(3, str.Delete(3, 100)) << "a count past the end deletes the rest";
     EXPECT_STREQ("aXb", str);
     EXPECT_EQ(3, str.Delete(5));
-    EXPECT_EQ(3, str.Delete(1, 0));
     EXPECT_EQ(2, str.Delete(-3));
     EXPECT_STREQ("Xb", str);
 }
@@ -412,12 +349,9 @@ TEST(CStringExtract, MidLeftRightClampTheirArguments)
     EXPECT_STREQ("", str.Mid(11, 2));
     EXPECT_STREQ("01", str.Mid(-5, 2));
     EXPECT_STREQ("", str.Mid(2, -1));
-    EXPECT_STREQ("0123456789", str.Mid(0));
     EXPECT_STREQ("012", str.Left(3));
     EXPECT_STREQ("", str.Left(-1));
-    EXPECT_STREQ("0123456789", str.Left(50));
     EXPECT_STREQ("789", str.Right(3));
-    EXPECT_STREQ("", str.Right(-2));
     EXPECT_STREQ("0123456789", str.Right(50));
     EXPECT_STREQ("", CString().Mid(0, 5));
 }
@@ -432,18 +366,11 @@ TEST(CStringExtract, SpansAndTokens)
 
     CString strList(" ,alpha, beta,,gamma , ");
     int iStart = 0;
-    CString rgTokens[4];
-    int nTokens = 0;
-    for (CString strToken = strList.Tokenize(", ", iStart); iStart != -1; strToken = strList.Tokenize(", ", iStart))
-    {
-        ASSERT_LT(nTokens, 4);
-        rgTokens[nTokens++] = strToken;
-    }
-    ASSERT_EQ(3, nTokens);
-    EXPECT_STREQ("alpha", rgTokens[0]);
-    EXPECT_STREQ("beta", rgTokens[1]);
-    EXPECT_STREQ("gamma", rgTokens[2]);
-    EXPECT_EQ(-1, iStart);
+    std::string strTokens;
+    for (CString strToken = strList.Tokenize(", ", iStart); iStart != -1 && strTokens.size() < 100;
+        strToken = strList.Tokenize(", ", iStart))
+        strTokens += std::string(strToken) + "|";
+    EXPECT_EQ("alpha|beta|gamma|", strTokens);
 
     iStart = 100;
     EXPECT_TRUE(strList.Tokenize(",", iStart).IsEmpty());
@@ -459,12 +386,12 @@ TEST(CStringExtract, SpansAndTokens)
 TEST(CStringExtract, ExtractSubString)
 {
     CString str;
-    EXPECT_TRUE(AfxExtractSubString(str, "zero\none\n\nthree", 1));
-    EXPECT_STREQ("one", str);
-    EXPECT_TRUE(AfxExtractSubString(str, "zero\none\n\nthree", 2));
-    EXPECT_STREQ("", str);
-    EXPECT_TRUE(AfxExtractSubString(str, "zero\none\n\nthree", 3));
-    EXPECT_STREQ("three", str);
+    const char* rgExpected[] = { "zero", "one", "", "three" };
+    for (int i = 0; i < 4; i++)
+    {
+        EXPECT_TRUE(AfxExtractSubString(str, "zero\none\n\nthree", i));
+        EXPECT_STREQ(rgExpected[i], str) << i;
+    }
     EXPECT_FALSE(AfxExtractSubString(str, "zero\none\n\nthree", 4));
     EXPECT_TRUE(str.IsEmpty());
     EXPECT_TRUE(AfxExtractSubString(str, "a|b", 0, '|'));
@@ -504,7 +431,6 @@ TEST(CStringBuffer, GetBufferAndRelease)
     EXPECT_EQ(100, str.GetLength());
     str.FreeExtra();
     EXPECT_EQ(100, str.GetAllocLength());
-    EXPECT_EQ('z', str[99]);
     EXPECT_EQ(100, (int)strlen(str));
 
     EXPECT_TRUE(ThrowsFx<CInvalidArgException>([&] { str.ReleaseBuffer(1000); }));
@@ -639,8 +565,6 @@ TEST(CStringBstr, AllocAndSetSysString)
     ASSERT_TRUE(bstr != NULL);
     EXPECT_EQ(12u, ::SysStringLen(bstr));
     EXPECT_EQ(0, wcscmp(L"text for OLE", bstr));
-    CString strBack(bstr);
-    EXPECT_STREQ("text for OLE", strBack);
 
     CString strShort("ab");
     strShort.SetSysString(&bstr);
