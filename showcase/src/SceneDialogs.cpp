@@ -4,11 +4,17 @@
 #include "SceneDialogs.h"
 #include "MainFrm.h"
 #include "ScenePanel.h"
-#include <res/resource.h>
 #include <vector>
 
 namespace
 {
+// The library's input-dialog templates and the controls on them, by number: a host knows them
+// from the library's documentation, not from the library's private resource header.
+const UINT IDD_GETINT = 26041;
+const UINT IDD_CONFIRMSTRING = 26042;
+const UINT IDC_INPUT_VALUE = 1002;
+const UINT IDC_INPUT_MESSAGE = 1007;
+
 // A copy of a library dialog template that makes a child window instead of a popup.
 class CChildTemplate
 {

@@ -628,6 +628,7 @@ TEST(StandardControls, BuffersTextsDataAndSplitValues)
     const DWORD_PTR dwBig = (DWORD_PTR)0x7FFF00001111ull;
     EXPECT_NE(CB_ERR, combo.SetItemData(1, dwBig));
     EXPECT_EQ(dwBig, combo.GetItemData(1));
+    combo.SetCurSel(1);     // the edit holds "green", so there is text to select in
     EXPECT_TRUE(combo.SetEditSel(1, 3));
     EXPECT_EQ((DWORD)MAKELONG(1, 3), combo.GetEditSel());
 
