@@ -162,6 +162,31 @@ int CDockBar::Insert(CControlBar* pBarIns, CRect rect, CPoint ptMid)
     return nPosInsAfter + 1;
 }
 
+// Docking and re-docking share this: the dock bar takes the bar's sizing styles (and, floating,
+// its title when it is the frame's only bar); the bar takes the side's alignment and all borders.
+static void AdoptBarStyles(CDockBar* pDockBar, CControlBar* pBar)
+{
+    if (pDockBar->m_bFloating && (pBar->m_dwDockStyle & CBRS_FLOAT_MULTI))
+        pDockBar->m_dwStyle |= CBRS_FLOAT_MULTI;
+    pDockBar->m_dwStyle &= ~(CBRS_SIZE_FIXED | CBRS_SIZE_DYNAMIC);
+    pDockBar->m_dwStyle |= pBar->m_dwStyle & (CBRS_SIZE_FIXED | CBRS_SIZE_DYNAMIC);
+    if (!(pDockBar->m_dwStyle & CBRS_FLOAT_MULTI))
+    {
+        CString strTitle;
+        pBar->GetWindowText(strTitle);
+        pDockBar->SetWindowText(strTitle);
+    }
+
+    DWORD dwStyle = pBar->GetBarStyle();
+    dwStyle &= ~(CBRS_ALIGN_ANY);
+    dwStyle |= (pDockBar->m_dwStyle & CBRS_ALIGN_ANY) | CBRS_BORDER_ANY;
+    if (pDockBar->m_bFloating)
+        dwStyle |= CBRS_FLOATING;
+    else
+        dwStyle &= ~CBRS_FLOATING;
+    pBar->SetBarStyle(dwStyle);
+}
+
 void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect)
 {
     ASSERT(pBar != NULL);
@@ -170,27 +195,7 @@ void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect)
     if (pBar->m_pDockBar == this && (lpRect == NULL || rectBar == *lpRect))
         return;     // already there
 
-    if (m_bFloating && (pBar->m_dwDockStyle & CBRS_FLOAT_MULTI))
-        m_dwStyle |= CBRS_FLOAT_MULTI;
-    m_dwStyle &= ~(CBRS_SIZE_FIXED | CBRS_SIZE_DYNAMIC);
-    m_dwStyle |= pBar->m_dwStyle & (CBRS_SIZE_FIXED | CBRS_SIZE_DYNAMIC);
-    if (!(m_dwStyle & CBRS_FLOAT_MULTI))
-    {
-        // a floating frame with one bar carries that bar's title
-        CString strTitle;
-        pBar->GetWindowText(strTitle);
-        SetWindowText(strTitle);
-    }
-
-    // the bar takes this side's alignment and all its borders
-    DWORD dwStyle = pBar->GetBarStyle();
-    dwStyle &= ~(CBRS_ALIGN_ANY);
-    dwStyle |= (m_dwStyle & CBRS_ALIGN_ANY) | CBRS_BORDER_ANY;
-    if (m_bFloating)
-        dwStyle |= CBRS_FLOATING;
-    else
-        dwStyle &= ~CBRS_FLOATING;
-    pBar->SetBarStyle(dwStyle);
+    AdoptBarStyles(this, pBar);
 
     // hidden while it moves to another dock bar, so it does not flash at its old place
     BOOL bShow = FALSE;
@@ -248,25 +253,7 @@ void CDockBar::ReDockControlBar(CControlBar* pBar, LPCRECT lpRect)
     if (pBar->m_pDockBar == this && (lpRect == NULL || rectBar == *lpRect))
         return;
 
-    if (m_bFloating && (pBar->m_dwDockStyle & CBRS_FLOAT_MULTI))
-        m_dwStyle |= CBRS_FLOAT_MULTI;
-    m_dwStyle &= ~(CBRS_SIZE_FIXED | CBRS_SIZE_DYNAMIC);
-    m_dwStyle |= pBar->m_dwStyle & (CBRS_SIZE_FIXED | CBRS_SIZE_DYNAMIC);
-    if (!(m_dwStyle & CBRS_FLOAT_MULTI))
-    {
-        CString strTitle;
-        pBar->GetWindowText(strTitle);
-        SetWindowText(strTitle);
-    }
-
-    DWORD dwStyle = pBar->GetBarStyle();
-    dwStyle &= ~(CBRS_ALIGN_ANY);
-    dwStyle |= (m_dwStyle & CBRS_ALIGN_ANY) | CBRS_BORDER_ANY;
-    if (m_bFloating)
-        dwStyle |= CBRS_FLOATING;
-    else
-        dwStyle &= ~CBRS_FLOATING;
-    pBar->SetBarStyle(dwStyle);
+    AdoptBarStyles(this, pBar);
 
     // back into the place it left
     int nPos = FindBar((CControlBar*)PlaceHolderOf(pBar));
