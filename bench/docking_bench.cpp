@@ -4,46 +4,15 @@
 // bars runs often: 12 bars in 3 rows (8 dock windows, 4 toolbars) on the library's dock bars,
 // against the same bars on the framework's.  While a palette is dragged, every mouse move runs
 // one Move step of its docking context: the library's looks for a palette to drop onto among 10
-// floating frames, the framework's does not.  Printed: ratio = framework time / library time
-// (above 1: the library is faster); the goal is a ratio of at least 1 / 1.5.  A layout that
-// changes nothing must create or destroy no splitter.
+// floating frames, the framework's does not.  The goal for both is a ratio of at least 1 / 1.5.
+// A layout that changes nothing must create or destroy no splitter (the bench fails otherwise).
 #include <WEXOctrl.h>
+#include "BenchHarness.h"
 #include <stdio.h>
 #include <vector>
 
 namespace
 {
-double Seconds()
-{
-    static LARGE_INTEGER s_freq;
-    if (s_freq.QuadPart == 0)
-        ::QueryPerformanceFrequency(&s_freq);
-    LARGE_INTEGER now;
-    ::QueryPerformanceCounter(&now);
-    return (double)now.QuadPart / (double)s_freq.QuadPart;
-}
-
-// microseconds per call: the best of five rounds
-template<class F> double MicrosPerCall(F fn, int nCalls)
-{
-    double dBest = 1e30;
-    for (int nRound = 0; nRound < 5; nRound++)
-    {
-        const double t0 = Seconds();
-        for (int i = 0; i < nCalls; i++)
-            fn();
-        const double d = (Seconds() - t0) / nCalls;
-        if (d < dBest)
-            dBest = d;
-    }
-    return dBest * 1e6;
-}
-
-void Report(const char* lpszWhat, double dOurs, double dBase)
-{
-    printf("%-48s ours %9.2f us   framework %9.2f us   ratio = %5.2f\n", lpszWhat, dOurs, dBase, dBase / dOurs);
-}
-
 class CBenchApp : public CWinApp
 {
 public:
@@ -149,10 +118,11 @@ void PumpMessages()
     }
 }
 
-// One Move step after another between two points over the frame's inside, where no dock bar
-// is, so that the library's context looks for a drop target every time.
-double MoveStep(CDockContext& context, CFrameWnd* pFrame)
+// One round of Move steps between two points over the frame's inside, where no dock bar is,
+// so that the library's context looks for a drop target every time.  Seconds per step.
+double MoveRound(CDockContext& context, CFrameWnd* pFrame)
 {
+    const int nSteps = 200;
     CRect rect;
     pFrame->GetClientRect(&rect);
     pFrame->ClientToScreen(&rect);
@@ -162,8 +132,10 @@ double MoveStep(CDockContext& context, CFrameWnd* pFrame)
     context.m_pBar->GetWindowRect(&context.m_rectDragHorz);
     context.m_rectDragVert = context.m_rectFrameDragHorz = context.m_rectFrameDragVert = context.m_rectDragHorz;
     context.m_ptLast = pt1;
-    int n = 0;
-    const double d = MicrosPerCall([&]() { context.Move(++n % 2 ? pt2 : pt1); }, 400);
+    const double t0 = Bench::Now();
+    for (int i = 0; i < nSteps; i++)
+        context.Move(i % 2 ? pt1 : pt2);
+    const double d = (Bench::Now() - t0) / nSteps;
     context.CancelLoop();
     return d;
 }
@@ -181,21 +153,23 @@ int main()
     base.Create(FALSE, 10);
     PumpMessages();
 
+    Bench::Heading("docking_bench");
     const int nChangesBefore = ours.SpliterChanges();
-    const double dOurs = MicrosPerCall([&]() { ours.pFrame->RecalcLayout(); }, 200);
-    const double dBase = MicrosPerCall([&]() { base.pFrame->RecalcLayout(); }, 200);
-    Report("RecalcLayout, 12 bars in 3 rows", dOurs, dBase);
+    Bench::Report("RecalcLayout, 12 bars in 3 rows",
+        Bench::Compare([&] { ours.pFrame->RecalcLayout(); }, [&] { base.pFrame->RecalcLayout(); }),
+        "framework dock bars, same bars");
     const int nChanges = ours.SpliterChanges() - nChangesBefore;
-    printf("%-48s %d (splitters now %d)\n", "splitters made or destroyed by those layouts", nChanges,
+    printf("%-40s %d (splitters now %d)\n", "splitters made or destroyed by layouts", nChanges,
         ((CUILDockBar*)ours.pFrame->GetControlBar(AFX_IDW_DOCKBAR_TOP))->GetSpliterCount()
         + ((CUILDockBar*)ours.pFrame->GetControlBar(AFX_IDW_DOCKBAR_LEFT))->GetSpliterCount());
 
     CUILDockContext ourContext(ours.dockWnds[0]);
     ourContext.m_bPaletteDrop = TRUE;
     CDockContext baseContext(base.dockWnds[0]);
-    const double dOurMove = MoveStep(ourContext, ours.pFrame);
-    const double dBaseMove = MoveStep(baseContext, base.pFrame);
-    Report("docking context Move, 10 floating frames", dOurMove, dBaseMove);
+    Bench::Report("dock context Move, 10 floating frames",
+        Bench::CompareRounds([&] { return MoveRound(ourContext, ours.pFrame); },
+                             [&] { return MoveRound(baseContext, base.pFrame); }),
+        "framework CDockContext::Move");
 
     ours.Destroy();
     base.Destroy();

@@ -547,7 +547,10 @@ CSize CUILDockBar::CalcFixedLayoutEx(int bStretch, int bHorz, int bLayout)
     if (layout.hDWP != NULL)
         ::EndDeferWindowPos(layout.hDWP);
     if (bPlace)
+    {
         RemoveSplitersAfter(nSpliter);
+        RaiseSpliters();
+    }
 
     if (m_info.GetLineCount() == 0)
         return bHorz ? CSize(bStretch ? 32767 : 0, 0) : CSize(0, bStretch ? 32767 : 0);
@@ -622,11 +625,37 @@ int CUILDockBar::PlaceSpliter(int nSpliter, DWORD dwKind, int nLine, int nItem, 
             return 0;
         m_nSpliterChanges++;
     }
-    // directly behind the topmost child, unless it stands there already
-    CWnd* pTop = GetWindow(GW_CHILD);
-    if (pTop != NULL && pTop != pSpliter && pTop->GetWindow(GW_HWNDNEXT) != pSpliter)
-        pSpliter->SetWindowPos(pTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return 1;
+}
+
+void CUILDockBar::RaiseSpliters()
+{
+    // Only the drop indicator may stand above the splitters.  Raising each splitter on every
+    // layout made the splitters trade places every time (each one moved the other down) and cost
+    // a z-order change per splitter per layout; so the order is checked from the top first.
+    const HWND hIndicator = m_pIndicator != NULL ? m_pIndicator->GetSafeHwnd() : NULL;
+    int nLive = 0;
+    for (int i = 0; i < GetSpliterCount(); i++)
+        if (GetSpliter(i)->GetSafeHwnd() != NULL)
+            nLive++;
+    int nOnTop = 0;
+    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild != NULL && nOnTop < nLive;
+         hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+    {
+        if (hChild == hIndicator)
+            continue;
+        CWnd* pChild = CWnd::FromHandlePermanent(hChild);
+        if (pChild == NULL || !pChild->IsKindOf(RUNTIME_CLASS(CDockBarSpliter)))
+            break;
+        nOnTop++;
+    }
+    if (nOnTop == nLive)
+        return;
+    for (int i = 0; i < GetSpliterCount(); i++)
+        if (GetSpliter(i)->GetSafeHwnd() != NULL)
+            GetSpliter(i)->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (hIndicator != NULL)
+        m_pIndicator->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 int CUILDockBar::InsertBarSpliter(int nSpliter, int nLine, int nItem, CRect& rect, int bAfter)

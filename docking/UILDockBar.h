@@ -199,6 +199,9 @@ public:
 
 protected:
     int PlaceSpliter(int nSpliter, DWORD dwKind, int nLine, int nItem, const CRect& rect);
+    // puts the splitters above the bars (the drop indicator stays above them) when a bar stands
+    // above one
+    void RaiseSpliters();
     void PlaceIndicator();
     void ShowBarMenu(CPoint ptScreen);
     void MoveBarEdge(HDWP& hDWP, CControlBar* pBar, int nEdge, int nDelta);

@@ -690,12 +690,17 @@ void KeepPointInside(CRect& rect, CPoint pt)
         rect.OffsetRect(0, pt.y - rect.top - rect.Height() / 2);
 }
 
+// Runs on every mouse move of a drag: only permanent objects can be packets, so the children
+// are walked by handle and no temporary window object is made for the others.
 CWndPacket* ChildPacket(CWnd* pWnd)
 {
-    for (CWnd* pChild = pWnd != NULL ? pWnd->GetWindow(GW_CHILD) : NULL; pChild != NULL;
-         pChild = pChild->GetWindow(GW_HWNDNEXT))
-        if (pChild->IsKindOf(RUNTIME_CLASS(CWndPacket)))
+    for (HWND hChild = pWnd != NULL ? ::GetWindow(pWnd->GetSafeHwnd(), GW_CHILD) : NULL; hChild != NULL;
+         hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+    {
+        CWnd* pChild = CWnd::FromHandlePermanent(hChild);
+        if (pChild != NULL && pChild->IsKindOf(RUNTIME_CLASS(CWndPacket)))
             return (CWndPacket*)pChild;
+    }
     return NULL;
 }
 }
@@ -785,16 +790,17 @@ BOOL CUILDockContext::FindDropTarget(CPoint pt)
     CFrameWnd* pOwnFrame = m_pBar->GetParentFrame();
     for (POSITION pos = m_pDockSite->m_listControlBars.GetHeadPosition(); pos != NULL;)
     {
+        // cheapest tests first: this runs for every bar of the frame on every mouse move
         CControlBar* pBar = (CControlBar*)m_pDockSite->m_listControlBars.GetNext(pos);
         if (pBar == NULL || pBar == m_pBar || pBar->IsDockBar() || !pBar->IsFloating()
-            || pBar->GetSafeHwnd() == NULL || !pBar->IsWindowVisible())
-            continue;
-        CFrameWnd* pFrame = pBar->GetParentFrame();
-        if (pFrame == NULL || pFrame == AfxGetMainWnd() || pFrame == pOwnFrame)
+            || pBar->GetSafeHwnd() == NULL)
             continue;
         CRect rect;
         pBar->GetWindowRect(&rect);
-        if (!rect.PtInRect(pt))
+        if (!rect.PtInRect(pt) || !pBar->IsWindowVisible())
+            continue;
+        CFrameWnd* pFrame = pBar->GetParentFrame();
+        if (pFrame == NULL || pFrame == AfxGetMainWnd() || pFrame == pOwnFrame)
             continue;
         CWndPacket* pPacket = ChildPacket(pBar);
         if (pPacket != NULL && pPacket != pOwnPacket)
@@ -807,14 +813,23 @@ BOOL CUILDockContext::FindDropTarget(CPoint pt)
 
 void CUILDockContext::Move(CPoint pt)
 {
-    CDockContext::Move(pt);
+    // the framework's step, except that the outline is drawn once per move: the target's window
+    // when the palette would drop there, the bar's own outline otherwise (drawing the bar's and
+    // then the target's doubled the cost of a step, most of which is drawing)
+    const CPoint ptOffset = pt - m_ptLast;
+    m_rectDragHorz.OffsetRect(ptOffset);
+    m_rectFrameDragHorz.OffsetRect(ptOffset);
+    m_rectDragVert.OffsetRect(ptOffset);
+    m_rectFrameDragVert.OffsetRect(ptOffset);
+    m_ptLast = pt;
+    m_dwOverDockStyle = m_bForceFrame ? 0 : CanDock();
     m_pDropPacket = NULL;
     m_pDropFrame = NULL;
-    if (!m_bPaletteDrop || m_bForceFrame || m_dwOverDockStyle != 0 || !m_bDragging)
+    if (!m_bPaletteDrop || m_bForceFrame || m_dwOverDockStyle != 0 || !m_bDragging || !FindDropTarget(pt))
+    {
+        DrawFocusRect();
         return;
-    if (!FindDropTarget(pt))
-        return;
-    // the outline shows where the bar would go: the target's window
+    }
     CRect rectTarget;
     if (m_pDropPacket != NULL)
         m_pDropPacket->GetWindowRect(&rectTarget);

@@ -175,6 +175,37 @@ TEST_F(Docking, TwoDockWindowsShareARowThroughOneBarSplitter)
     EXPECT_EQ(rectObjects.bottom, ScreenRect(pObjects).bottom);
 }
 
+// Three in a row: two bar splitters and a row splitter.  They stand above the bars, and a layout
+// that changes nothing moves no window in the z-order (each splitter used to push the others
+// down, so the order changed on every layout).
+TEST_F(Docking, SplittersStayAboveTheBarsAndALayoutThatChangesNothingKeepsTheOrder)
+{
+    CDockWnd *pFirst, *pSecond;
+    DockTwoInLeftRow(pFirst, pSecond);
+    CDockWnd* pThird = MakeDockWnd("Third", CSize(150, 120));
+    CRect rect = ScreenRect(pSecond);
+    rect.OffsetRect(0, rect.Height());
+    m_pHost->DockControlBar(pThird, AFX_IDW_DOCKBAR_LEFT, &rect);
+    m_pHost->RecalcLayout();
+    CUILDockBar* pLeft = DockBar(AFX_IDW_DOCKBAR_LEFT);
+    ASSERT_EQ(3, pLeft->GetSpliterCount());
+    auto zOrder = [&]()
+    {
+        std::vector<HWND> order;
+        for (HWND h = ::GetWindow(pLeft->m_hWnd, GW_CHILD); h != NULL; h = ::GetWindow(h, GW_HWNDNEXT))
+            order.push_back(h);
+        return order;
+    };
+    m_pHost->RecalcLayout();
+    const std::vector<HWND> before = zOrder();
+    ASSERT_EQ(6u, before.size());
+    for (int i = 0; i < 3; i++)
+        EXPECT_TRUE(CWnd::FromHandlePermanent(before[i])->IsKindOf(RUNTIME_CLASS(CDockBarSpliter))) << i;
+    m_pHost->RecalcLayout();
+    m_pHost->RecalcLayout();
+    EXPECT_EQ(before, zOrder());
+}
+
 TEST_F(Docking, RowWithAToolbarBetweenGetsSplittersAfterAndBefore)
 {
     m_pHost->EnableDocking(CBRS_ALIGN_ANY);
