@@ -376,30 +376,6 @@ TEST(DCFill, OnePixelDraw3dRectIsTheBottomRightColour)
     EXPECT_EQ(Lines({ "WWW", "WBW", "WWW" }), canvas.Picture());
 }
 
-TEST(DCFill, FillRectFrameRectAndLines)
-{
-    CCanvas canvas(6, 5);
-    ASSERT_TRUE(canvas.IsValid());
-    CDC& dc = canvas.m_dc;
-    CBrush red(clrRed), blue(clrBlue);
-    CRect inner(2, 1, 4, 3);
-    dc.FillRect(&inner, &red);
-    CRect frame(0, 0, 6, 4);
-    dc.FrameRect(&frame, &blue);
-    CPen pen(PS_SOLID, 1, clrGreen);
-    CPen* pOld = dc.SelectObject(&pen);
-    EXPECT_EQ(CPoint(0, 0), dc.MoveTo(1, 4));
-    EXPECT_TRUE(dc.LineTo(5, 4));
-    EXPECT_EQ(CPoint(5, 4), dc.GetCurrentPosition());
-    dc.SelectObject(pOld);
-    EXPECT_EQ(Lines({
-        "BBBBBB",
-        "BWRRWB",
-        "BWRRWB",
-        "BBBBBB",
-        "WGGGGW" }), canvas.Picture());
-}
-
 // A drag frame is inverted in place: moving it from A to B leaves exactly what drawing B alone
 // leaves, and the inside of the frame is never touched.
 TEST(DCFill, DragRectMovesByInvertingOnlyTheFrames)
@@ -526,62 +502,7 @@ TEST(GdiFont, TextExtentAndFaceOfTheSelectedFont)
 }
 
 /////////////////////////////////////////////////////////////////////////////
-// Bitmaps, regions, screen DCs, paint DCs
-
-TEST(GdiBitmap, BitsAndDimensionRoundTrip)
-{
-    CBitmap bitmap;
-    const WORD rows[4] = { 0xF000, 0x0F00, 0x00F0, 0x000F };   // monochrome rows are WORD-aligned
-    ASSERT_TRUE(bitmap.CreateBitmap(16, 4, 1, 1, rows));
-    BITMAP bm;
-    ASSERT_EQ((int)sizeof(bm), bitmap.GetBitmap(&bm));
-    EXPECT_EQ(16, bm.bmWidth);
-    EXPECT_EQ(4, bm.bmHeight);
-    EXPECT_EQ(1, bm.bmBitsPixel);
-
-    WORD back[4] = { 0, 0, 0, 0 };
-    EXPECT_EQ((DWORD)sizeof(back), bitmap.GetBitmapBits(sizeof(back), back));
-    EXPECT_EQ(0, memcmp(rows, back, sizeof(rows)));
-    const WORD other[4] = { 1, 2, 3, 4 };
-    EXPECT_EQ((DWORD)sizeof(other), bitmap.SetBitmapBits(sizeof(other), other));
-    bitmap.GetBitmapBits(sizeof(back), back);
-    EXPECT_EQ(0, memcmp(other, back, sizeof(other)));
-
-    EXPECT_EQ(CSize(0, 0), bitmap.SetBitmapDimension(160, 40));
-    EXPECT_EQ(CSize(160, 40), bitmap.GetBitmapDimension());
-    EXPECT_EQ(CSize(160, 40), bitmap.SetBitmapDimension(1, 2));
-}
-
-TEST(GdiRegion, CombineCompareAndHitTest)
-{
-    CRgn a, b, both;
-    ASSERT_TRUE(a.CreateRectRgn(0, 0, 10, 10));
-    ASSERT_TRUE(b.CreateRectRgn(5, 5, 15, 15));
-    ASSERT_TRUE(both.CreateRectRgn(0, 0, 0, 0));
-    EXPECT_EQ(COMPLEXREGION, both.CombineRgn(&a, &b, RGN_OR));
-    EXPECT_TRUE(both.PtInRegion(12, 12));
-    EXPECT_TRUE(both.PtInRegion(CPoint(2, 2)));
-    EXPECT_FALSE(both.PtInRegion(12, 2));
-    CRect box;
-    EXPECT_EQ(COMPLEXREGION, both.GetRgnBox(&box));
-    EXPECT_EQ(CRect(0, 0, 15, 15), box);
-
-    CRgn copy;
-    ASSERT_TRUE(copy.CreateRectRgn(0, 0, 0, 0));
-    EXPECT_EQ(COMPLEXREGION, copy.CopyRgn(&both));
-    EXPECT_TRUE(copy.EqualRgn(&both));
-    copy.OffsetRgn(100, 0);
-    EXPECT_FALSE(copy.EqualRgn(&both));
-    CRect probe(105, 1, 106, 2);
-    EXPECT_TRUE(copy.RectInRegion(&probe));
-
-    EXPECT_EQ(SIMPLEREGION, both.CombineRgn(&a, &b, RGN_AND));
-    both.GetRgnBox(&box);
-    EXPECT_EQ(CRect(5, 5, 10, 10), box);
-    both.SetRectRgn(1, 2, 3, 4);
-    both.GetRgnBox(&box);
-    EXPECT_EQ(CRect(1, 2, 3, 4), box);
-}
+// Screen DCs and paint DCs
 
 TEST(GdiScreenDC, NullWindowMeansTheScreen)
 {
