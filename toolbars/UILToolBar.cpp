@@ -349,7 +349,10 @@ int CUILToolBar::ResetWithNewStyle(int nStyle, int nExtraLook)
     m_nButtons = m_hWnd != NULL ? (int)DefWindowProc(TB_BUTTONCOUNT, 0, 0) : 0;
     int nLook = (nStyle & (UILBS_MENU | UILBS_POPUPMENU)) ? (UILIS_MENUITEM | UILIS_TEXT | UILIS_ACCELTEXT)
                                                          : (UILIS_BARITEM | UILIS_IMAGE);
+    // entries of a popup menu bar have the image column (as GetDefaultItemStyle gives them);
     // the popup arrow goes to the items that get a popup bar (SetItemPopup)
+    if (nStyle & UILBS_POPUPMENU)
+        nLook |= UILIS_MENUIMAGES;
     nLook |= (nStyle & UILBS_CUSTOMLOOK) ? UILIS_CUSTOMLOOK : UILIS_DEFAULTLOOK;
     nLook |= nExtraLook & (UILIS_TEXT | UILIS_IMAGE | UILIS_ACCELTEXT);
 
