@@ -2,6 +2,7 @@
 #include "UILDockBar.h"
 #include "ToolPalettes.h"
 #include "DockWnd.h"
+#include "../toolbars/UILToolBar.h"
 #include "../frame/UILMessages.h"
 #include "../frame/UILFrame.h"
 
@@ -47,30 +48,6 @@ void CUILControlBar::ShowOnScreen(int bShow, CObArray*, int bDelay)
     CFrameWnd* pFrame = m_pDockSite != NULL ? m_pDockSite : GetParentFrame();
     if (pFrame != NULL)
         pFrame->ShowControlBar(this, bShow, bDelay);
-}
-
-IMPLEMENT_DYNAMIC(CUILToolBar, CUILControlBar)
-
-CUILToolBar::CUILToolBar()
-{
-}
-
-CUILToolBar::~CUILToolBar()
-{
-}
-
-void CUILToolBar::OnUpdateCmdUI(CFrameWnd*, BOOL)
-{
-}
-
-IMPLEMENT_DYNAMIC(CUILInspectorBar, CUILToolBar)
-
-CUILInspectorBar::CUILInspectorBar()
-{
-}
-
-CUILInspectorBar::~CUILInspectorBar()
-{
 }
 
 /////////////////////////////////////////////////////////////////////////////

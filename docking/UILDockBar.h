@@ -3,7 +3,6 @@
 //
 // Classes and functions here:
 //   CUILControlBar      base of the library's bars
-//   CUILToolBar, CUILInspectorBar   the library's toolbars (declared for the dock bars' tests)
 //   SDockLineItem, SDockLine, SDockBarInfo   the row record a dock bar builds at each layout
 //   CDockBarSpliter     a splitter strip between two resizable bars or along a row
 //   CUILDockBar         the dock bar on each side of a CUILMainFrame
@@ -37,26 +36,6 @@ public:
 
 protected:
     CUILControlBar();
-};
-
-// The library's toolbars derive from CUILControlBar; the dock bars tell them from resizable bars
-// by their runtime class.  Their items, layout and painting come with the toolbars themselves;
-// until then they are plain bars that update nothing.
-class AFX_EXT_CLASS CUILToolBar : public CUILControlBar
-{
-    DECLARE_DYNAMIC(CUILToolBar)
-public:
-    CUILToolBar();
-    virtual ~CUILToolBar();
-    virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler);
-};
-
-class AFX_EXT_CLASS CUILInspectorBar : public CUILToolBar
-{
-    DECLARE_DYNAMIC(CUILInspectorBar)
-public:
-    CUILInspectorBar();
-    virtual ~CUILInspectorBar();
 };
 
 /////////////////////////////////////////////////////////////////////////////

@@ -3,3 +3,4 @@
 
 #include "UILImages.h"
 #include "UILItem.h"
+#include "UILToolBar.h"

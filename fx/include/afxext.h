@@ -243,6 +243,11 @@ public:
     void GetButtonInfo(int nIndex, UINT& nID, UINT& nStyle, int& iImage) const;
     void SetButtonInfo(int nIndex, UINT nID, UINT nStyle, int iImage);
     CToolBarCtrl& GetToolBarCtrl() const { return *(CToolBarCtrl*)this; }
+    // a button's text: each distinct text is added to the control once (m_pStringMap keeps its
+    // number); empty for a button without one
+    BOOL SetButtonText(int nIndex, LPCSTR lpszText);
+    CString GetButtonText(int nIndex) const;
+    void GetButtonText(int nIndex, CString& rString) const;
     void SetOwner(CWnd* pOwnerWnd);
     BOOL AddReplaceBitmap(HBITMAP hbmImageWell);
 

@@ -462,6 +462,68 @@ void CToolBar::SetButtonInfo(int nIndex, UINT nID, UINT nStyle, int iImage)
 }
 
 /////////////////////////////////////////////////////////////////////////////
+// Button texts
+
+BOOL CToolBar::SetButtonText(int nIndex, LPCSTR lpszText)
+{
+    if (m_hWnd == NULL || lpszText == NULL || nIndex < 0 || nIndex >= (int)DefWindowProc(TB_BUTTONCOUNT, 0, 0))
+        return FALSE;
+    void* pString = NULL;
+    INT_PTR nString = -1;
+    if (m_pStringMap != NULL && m_pStringMap->Lookup(lpszText, pString))
+        nString = (INT_PTR)pString;
+    if (nString == -1)
+    {
+        // the control takes a list of strings ended by an empty one
+        const size_t nLen = strlen(lpszText);
+        char* pszList = new char[nLen + 2];
+        memcpy(pszList, lpszText, nLen);
+        pszList[nLen] = pszList[nLen + 1] = '\0';
+        nString = (INT_PTR)DefWindowProc(TB_ADDSTRINGA, 0, (LPARAM)pszList);
+        delete[] pszList;
+        if (nString == -1)
+            return FALSE;
+        if (m_pStringMap == NULL)
+            m_pStringMap = new CMapStringToPtr;
+        m_pStringMap->SetAt(lpszText, (void*)nString);
+    }
+    TBBUTTON button;
+    _GetButton(nIndex, &button);
+    button.iString = nString;
+    _SetButton(nIndex, &button);
+    m_bDelayedButtonLayout = TRUE;
+    return TRUE;
+}
+
+void CToolBar::GetButtonText(int nIndex, CString& rString) const
+{
+    rString.Empty();
+    if (m_pStringMap == NULL)
+        return;
+    TBBUTTON button;
+    _GetButton(nIndex, &button);
+    POSITION pos = m_pStringMap->GetStartPosition();
+    while (pos != NULL)
+    {
+        CString strKey;
+        void* pValue;
+        m_pStringMap->GetNextAssoc(pos, strKey, pValue);
+        if ((INT_PTR)pValue == button.iString)
+        {
+            rString = strKey;
+            return;
+        }
+    }
+}
+
+CString CToolBar::GetButtonText(int nIndex) const
+{
+    CString strText;
+    GetButtonText(nIndex, strText);
+    return strText;
+}
+
+/////////////////////////////////////////////////////////////////////////////
 // Layout: buttons in one row docked across, one column docked along, wrapped rows floating
 
 CSize CToolBar::CalcSize(TBBUTTON* pData, int nCount)

@@ -59,12 +59,29 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     }
     // the scheme the user chose last time, kept through the library's settings functions in the
     // profile this frame hands out (OnGetProfileManager)
-    if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_TOOLTIPS | CBRS_FLYBY)
-        || !m_wndToolBar.LoadToolBar(IDR_MAINFRAME))
+    // the library's toolbars: items of their own sizes, checked and disabled by the update
+    // handlers of the view
+    m_wndShortBar.m_nBarStyle = UILBS_DEFAULT | UILBS_BAND;
+    m_wndPopupBar.m_nBarStyle = m_wndPopupBar2.m_nBarStyle = UILBS_POPUPMENU | UILBS_CUSTOMLOOK;
+    const DWORD dwBarStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_TOOLTIPS | CBRS_FLYBY;
+    if (!m_wndToolBar.Create(this, dwBarStyle) || !m_wndToolBar.LoadToolBar(IDR_MAINFRAME)
+        || !m_wndLeftBar.Create(this, dwBarStyle, AFX_IDW_TOOLBAR + 1) || !m_wndLeftBar.LoadToolBar(IDR_MAINFRAME)
+        || !m_wndShortBar.Create(this, dwBarStyle, AFX_IDW_TOOLBAR + 2) || !m_wndShortBar.LoadToolBar(IDR_MAINFRAME)
+        || !m_wndPopupBar.Create(this, WS_CHILD | CBRS_TOP, AFX_IDW_TOOLBAR + 3) || !m_wndPopupBar.LoadToolBar(IDR_MAINFRAME)
+        || !m_wndPopupBar2.Create(this, WS_CHILD | CBRS_TOP, AFX_IDW_TOOLBAR + 4) || !m_wndPopupBar2.LoadToolBar(IDR_MAINFRAME))
     {
         return -1;
     }
     m_wndToolBar.SetWindowText("Standard");
+    m_wndLeftBar.SetWindowText("Tools");
+    m_wndShortBar.SetWindowText("Views");
+    for (CUILToolBar* pBar : { &m_wndToolBar, &m_wndLeftBar, &m_wndShortBar, &m_wndPopupBar, &m_wndPopupBar2 })
+    {
+        pBar->SetNewStyle(pBar->m_nBarStyle, pBar->m_nBarStyle & UILBS_POPUPMENU ? UILIS_TEXT : 0);
+        pBar->SetOwner(this);
+    }
+    m_wndShortBar.SetItemPopup(0, &m_wndPopupBar);
+    m_wndPopupBar.SetItemPopup(0, &m_wndPopupBar2);
     if (!m_wndStatusBar.Create(this)
         || !m_wndStatusBar.SetIndicators(s_indicators, sizeof(s_indicators) / sizeof(s_indicators[0])))
     {
@@ -79,11 +96,13 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     // the library's dock bars on every side, and its floating frames for whatever floats
     EnableDocking(CBRS_ALIGN_ANY);
     m_pFloatingFrameClass = RUNTIME_CLASS(CUILMiniDockFrameWnd);
-    m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
+    for (CUILToolBar* pBar : { &m_wndToolBar, &m_wndLeftBar, &m_wndShortBar })
+        pBar->EnableDocking(CBRS_ALIGN_ANY);
     m_wndLayers.EnableDocking(CBRS_ALIGN_ANY);
     m_wndObjects.EnableDocking(CBRS_ALIGN_ANY);
     m_wndProperties.EnableDocking(CBRS_ALIGN_ANY);
     DockControlBar(&m_wndToolBar, AFX_IDW_DOCKBAR_TOP);
+    ResetToolBars();
     ResetDocking(FALSE, CPoint(0, 0));
 
     int nScheme = LoadIniInt(szSettingsSection, szColorSchemeKey, CHostColorScheme::schemeStandard, NULL);
@@ -146,6 +165,22 @@ void CMainFrame::ResetDocking(BOOL bShowFloating, CPoint ptFloat)
             DockControlBar(&m_wndProperties, AFX_IDW_DOCKBAR_RIGHT);
         ShowControlBar(&m_wndProperties, FALSE, FALSE);
     }
+    RecalcLayout();
+}
+
+void CMainFrame::ResetToolBars()
+{
+    m_wndShortBar.CollapsPopup(-1, 1);
+    for (CUILToolBar* pBar : { &m_wndPopupBar, &m_wndPopupBar2 })
+        ShowControlBar(pBar, FALSE, FALSE);
+    // the short bar beside the standard one, the tools on the left above the palettes
+    CRect rect;
+    m_wndToolBar.GetWindowRect(&rect);
+    rect.OffsetRect(rect.Width(), 0);
+    DockControlBar(&m_wndShortBar, AFX_IDW_DOCKBAR_TOP, &rect);
+    DockControlBar(&m_wndLeftBar, AFX_IDW_DOCKBAR_LEFT);
+    while (m_wndShortBar.GetScrollOffset() > 0)
+        m_wndShortBar.SendMessage(WM_SYSCOMMAND, UIL_SC_BANDBACK);
     RecalcLayout();
 }
 

@@ -14,7 +14,14 @@ public:
     virtual ~CMainFrame();
 
     CDrawingView& GetDrawingView() { return m_wndView; }
-    CToolBar& GetToolBar() { return m_wndToolBar; }
+    CUILToolBar& GetToolBar() { return m_wndToolBar; }
+    // the host's tools: along the left side, and a short bar on top whose band scrolls it; its
+    // first button opens a popup menu bar whose first entry opens another
+    CUILToolBar& GetLeftToolBar() { return m_wndLeftBar; }
+    CUILToolBar& GetShortToolBar() { return m_wndShortBar; }
+    CUILToolBar& GetPopupBar(int nLevel) { return nLevel == 0 ? m_wndPopupBar : m_wndPopupBar2; }
+    // the toolbars where the application starts with them, popups closed
+    void ResetToolBars();
     CStatusBar& GetStatusBar() { return m_wndStatusBar; }
     // the dock windows: Layers and Objects share the left row, Properties floats
     CDockWnd& GetLayersWnd() { return m_wndLayers; }
@@ -36,7 +43,11 @@ public:
 protected:
     CDrawingView m_wndView;
     CHostColorScheme m_colorScheme;
-    CToolBar m_wndToolBar;
+    CUILToolBar m_wndToolBar;
+    CUILToolBar m_wndLeftBar;
+    CUILToolBar m_wndShortBar;
+    CUILToolBar m_wndPopupBar;
+    CUILToolBar m_wndPopupBar2;
     CStatusBar m_wndStatusBar;
     CDockWnd m_wndLayers;
     CDockWnd m_wndObjects;

@@ -30,6 +30,7 @@ void ResetFrame(CMainFrame* pFrame)
     pFrame->SetColorScheme(CHostColorScheme::schemeStandard);
     SetBandScheme(pFrame, UIL_BANDSTYLE_DEFAULT);
     pFrame->ResetDocking(FALSE, CPoint(0, 0));
+    pFrame->ResetToolBars();
 }
 
 // The module-wide band style, given to every band on screen.
@@ -137,6 +138,24 @@ BOOL SceneDialogsOnFrame(CMainFrame* pFrame)
     return SceneDialogs(pFrame);
 }
 
+// The library's toolbars: docked on top and on the left, the short bar scrolled along its band,
+// and a popup chain open from its first button.
+BOOL SceneToolBars(CMainFrame* pFrame)
+{
+    ResetFrame(pFrame);
+    pFrame->ResetToolBars();
+    CUILToolBar& shortBar = pFrame->GetShortToolBar();
+    shortBar.SendMessage(WM_SYSCOMMAND, UIL_SC_BANDFORWARD);
+    shortBar.SendMessage(WM_SYSCOMMAND, UIL_SC_BANDBACK);
+    if (!shortBar.ExpandPopup(0))
+        return FALSE;
+    CUILToolBar& popup = pFrame->GetPopupBar(0);
+    popup.SelectItem(-1);
+    popup.SelectItem(0);
+    pFrame->SetMessageText("Toolbars docked on top and on the left; a popup chain open from the short bar");
+    return popup.IsWindowVisible() && pFrame->GetPopupBar(1).IsWindowVisible();
+}
+
 const SHOWCASE_SCENE s_scenes[] =
 {
     { "main", "Main window with an empty drawing", SceneMain },
@@ -147,6 +166,7 @@ const SHOWCASE_SCENE s_scenes[] =
     { "tabs", "Tab strips with more tabs than fit, scrolled, one selected; vertical and fitted", SceneTabsOnFrame },
     { "docking", "Toolbar, two dock windows sharing the left row, a floating palette with its caption band", SceneDocking },
     { "docking-rolled", "The left row and the floating palette rolled up, in the silver scheme", SceneDockingRolled },
+    { "toolbars", "Library toolbars docked on top and on the left, one scrolled along its band, a popup chain open", SceneToolBars },
     { "dialogs", "The integer input dialog and a resizing dialog at its own size and grown", SceneDialogsOnFrame },
 };
 }

@@ -273,3 +273,41 @@ TEST_F(StatusBar, IndicatorsFollowTheIdleUpdate)
     EXPECT_EQ("CAPS", m_status.GetPaneText(1)) << "the pane keeps it";
 }
 }
+
+TEST_F(ToolBar, ButtonTextsShareOneStringPerText)
+{
+    struct { int nIndex; const char* pszText; } texts[] = {
+        { 0, "Open" }, { 1, "Save" }, { 3, "Open" },
+    };
+    for (const auto& t : texts)
+        EXPECT_TRUE(m_bar.SetButtonText(t.nIndex, t.pszText)) << t.nIndex;
+    for (const auto& t : texts)
+        EXPECT_STREQ(t.pszText, m_bar.GetButtonText(t.nIndex)) << t.nIndex;
+    EXPECT_STREQ("", m_bar.GetButtonText(2)) << "the separator has none";
+    ASSERT_NE(nullptr, m_bar.m_pStringMap);
+    EXPECT_EQ(2, (int)m_bar.m_pStringMap->GetCount());
+    EXPECT_FALSE(m_bar.SetButtonText(9, "lost"));
+    EXPECT_FALSE(m_bar.SetButtonText(0, NULL));
+    EXPECT_EQ(2, (int)m_bar.m_pStringMap->GetCount());
+}
+
+TEST_F(ToolBar, OneImageOfTheControlsListIsReplaced)
+{
+    CImageList* pList = m_bar.GetToolBarCtrl().GetImageList();
+    ASSERT_NE(nullptr, pList);
+    ASSERT_EQ(3, pList->GetImageCount());
+    CImageList icons;
+    ASSERT_TRUE(CTestImages::Fill(icons, 1, 16, 15, 3));
+    HICON hIcon = icons.ExtractIcon(0);
+    ASSERT_NE(nullptr, hIcon);
+    EXPECT_EQ(1, pList->Replace(1, hIcon));
+    ::DestroyIcon(hIcon);
+    // image 1 now has the icon's colour, images 0 and 2 are untouched
+    CPixelCanvas canvas(48, 15, RGB(255, 255, 255));
+    for (int i = 0; i < 3; i++)
+        pList->Draw(&canvas.DC(), i, CPoint(16 * i, 0), ILD_NORMAL);
+    EXPECT_GT(canvas.Count(CTestImages::Color(3, 0), CRect(16, 0, 32, 15)), 50);
+    EXPECT_EQ(0, canvas.Count(CTestImages::Color(3, 0), CRect(0, 0, 16, 15)));
+    EXPECT_EQ(0, canvas.Count(CTestImages::Color(3, 0), CRect(32, 0, 48, 15)));
+    EXPECT_EQ(3, pList->GetImageCount());
+}
