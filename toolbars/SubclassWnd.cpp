@@ -174,10 +174,11 @@ LRESULT CALLBACK CSubclassWnd::HookWndProc(HWND hWnd, UINT message, WPARAM wPara
     {
         // the window goes: every hook lets go of it, and the window's own procedure (which
         // detaches its C++ object) gets the last message
+        // (the last Unhook may free the chain record itself)
         WNDPROC pfnOld = pChain->pfnOld;
-        while (pChain->pFirst != NULL)
+        while ((pChain = LookupChain(hWnd)) != NULL && pChain->pFirst != NULL)
             pChain->pFirst->Unhook();
-        if (LookupChain(hWnd) == pChain)
+        if (pChain != NULL)
         {
             HookMap().RemoveKey(hWnd);
             delete pChain;
