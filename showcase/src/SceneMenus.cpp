@@ -166,7 +166,9 @@ BOOL SceneMenus(CMainFrame* pFrame)
 {
     CRect rect;
     pFrame->GetDrawingView().GetWindowRect(&rect);
-    memset(&s_capture, 0, sizeof(s_capture));
+    s_capture.nTick = 0;
+    s_capture.bCaptured = FALSE;
+    s_capture.rect.SetRectEmpty();
     const UINT_PTR nTimer = ::SetTimer(NULL, 0, 60, OnCaptureTimer);
     if (nTimer == 0)
         return FALSE;

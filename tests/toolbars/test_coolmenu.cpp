@@ -231,17 +231,6 @@ TEST_F(CoolMenu, ToolbarsOfTheFirstImageSizeLoadAndOthersAreRefused)
     }
 }
 
-TEST_F(CoolMenu, FirstToolbarOfAnotherSizeFixesThatSize)
-{
-    const int cxInitial = ::GetSystemMetrics(SM_CXMENUCHECK) + 2;
-    EXPECT_EQ(CSize(cxInitial, cxInitial), m_mgr.m_szButton);
-    EXPECT_EQ(1, m_mgr.LoadToolbar(IDR_CM_TOOLBAR_C));
-    EXPECT_EQ(CSize(28, 26), m_mgr.m_szButton);
-    EXPECT_EQ(0, m_mgr.LoadToolbar(IDR_CM_TOOLBAR_A));
-    EXPECT_EQ(0, m_mgr.GetButtonIndex(ID_CM_BIG));
-    EXPECT_EQ(-1, m_mgr.GetButtonIndex(ID_CM_SAVE));
-}
-
 /////////////////////////////////////////////////////////////////////////////
 // Shortcut names
 
@@ -356,26 +345,6 @@ TEST_F(CoolMenu, OpenMenuIsOwnerDrawnWithImagesAndShortcutsAndPlainAfterClosing)
     ASSERT_TRUE(::GetMenuItemInfoA(menu.m_hMenu, 4, TRUE, &mii));
     EXPECT_EQ((ULONG_PTR)0x5151, mii.dwItemData);
     EXPECT_TRUE(m_mgr.m_menuList.IsEmpty());
-}
-
-TEST_F(CoolMenu, WithoutTheShortcutFlagTextsComeBackAsTheyWere)
-{
-    LoadToolbarsAndShortcuts();
-    CMenu menu;
-    BuildMenu(menu);
-    CString strOpenPrint;
-    CMouseScript script;
-    script.WaitFor([] { return ::FindWindowA("#32768", NULL) != NULL; }).Call([&] {
-        CCoolMenuManager::GetOwnerDrawText(menu.m_hMenu, 5, strOpenPrint);
-    }).KeyPress(VK_ESCAPE);
-    EXPECT_TRUE(script.Run([&] { menu.TrackPopupMenu(TPM_RETURNCMD, 200, 150, m_pFrame); }));
-    EXPECT_EQ(CString("P&rint\tCtrl+P"), strOpenPrint);
-    const char* const original[7] = { "&Save", "", "&Open", "O&ptions", "&Quit", "P&rint\tCtrl+P", "&Nothing\tShift+N" };
-    for (int i = 0; i < 7; i++)
-    {
-        EXPECT_FALSE(IsOwnerDrawn(menu.m_hMenu, i)) << i;
-        EXPECT_EQ(CString(original[i]), MenuText(menu.m_hMenu, i)) << i;
-    }
 }
 
 // Typed mnemonics in a real open menu: a letter only one entry has runs its command at once; one
