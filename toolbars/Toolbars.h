@@ -4,3 +4,5 @@
 #include "UILImages.h"
 #include "UILItem.h"
 #include "UILToolBar.h"
+#include "SubclassWnd.h"    // window hooks
+#include "CoolMenu.h"       // owner-drawn popup menus with toolbar images, context menu frame

@@ -6,9 +6,37 @@
 //                         (bardock.cpp)
 //   CDockContext        - the drag and resize tracking of one bar (dockcont.cpp)
 //   CMiniDockFrameWnd   - the floating frame around a floating dock bar (winmini.cpp)
+//   AFX_THREAD_STATE    - the framework's per-thread state, for code that hooks windows itself
+//                         (appcore.cpp)
 #pragma once
 
 #include "afxext.h"
+
+/////////////////////////////////////////////////////////////////////////////
+// Per-thread state
+//
+// A window hook that calls a window's procedure on its own (outside AfxCallWndProc) records the
+// message here first, so that Default() and GetCurrentMessage() of the framework's windows see
+// it, and puts the previous one back afterwards.
+
+struct AFX_THREAD_STATE
+{
+    CWinThread* m_pCurrentWinThread;
+    AFX_MODULE_STATE* m_pModuleState;     // AFX_MANAGE_STATE override, NULL = the application's
+    // window creation hook
+    CWnd* m_pWndInit;
+    HHOOK m_hHookOldCbtFilter;
+    // message being dispatched (CWnd::GetCurrentMessage, Default)
+    MSG m_lastSentMsg;
+    // the popup menu CMenu::TrackPopupMenu tracks now and its owner: WM_MEASUREITEM of an
+    // owner-drawn entry is looked up from there (it carries no menu handle)
+    HWND m_hTrackingWindow;
+    HMENU m_hTrackingMenu;
+    // temporary maps
+    CHandleMap* m_pHandleMaps[afxHandleMapKinds];
+    int m_nTempMapLock;
+};
+AFX_FX_API AFX_THREAD_STATE* AFXAPI AfxGetThreadState();
 
 /////////////////////////////////////////////////////////////////////////////
 // Metrics and colours shared by the bars

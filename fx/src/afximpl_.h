@@ -2,25 +2,11 @@
 #pragma once
 
 #include "afxwin.h"
+#include "afxpriv.h"    // AFX_THREAD_STATE
 
 // class registry (appcore.cpp)
 CRuntimeClass* AfxFindRegisteredClass(LPCSTR lpszClassName);
 
-// per-thread framework state (appcore.cpp)
-struct AFX_THREAD_STATE
-{
-    CWinThread* m_pCurrentWinThread;
-    AFX_MODULE_STATE* m_pModuleState;     // AFX_MANAGE_STATE override, NULL = the application's
-    // window creation hook
-    CWnd* m_pWndInit;
-    HHOOK m_hHookOldCbtFilter;
-    // message being dispatched (CWnd::GetCurrentMessage, Default)
-    MSG m_lastSentMsg;
-    // temporary maps
-    CHandleMap* m_pHandleMaps[afxHandleMapKinds];
-    int m_nTempMapLock;
-};
-AFX_THREAD_STATE* AfxGetThreadState();
 
 // the framework's own instance (WEXOfx.dll)
 extern HINSTANCE afxFxInstance;

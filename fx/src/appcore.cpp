@@ -32,7 +32,7 @@ struct ThreadStateHolder
 };
 }
 
-AFX_THREAD_STATE* AfxGetThreadState()
+AFX_THREAD_STATE* AFXAPI AfxGetThreadState()
 {
     static thread_local ThreadStateHolder t_holder;
     return &t_holder.state;

@@ -1,5 +1,6 @@
 // menu.cpp - CMenu.
 #include "afxwin.h"
+#include "afxpriv.h"
 
 /////////////////////////////////////////////////////////////////////////////
 // Handle map of menus
@@ -285,13 +286,43 @@ BOOL CMenu::SetMenuContextHelpId(DWORD dwContextHelpId)
     return ::SetMenuContextHelpId(m_hMenu, dwContextHelpId);
 }
 
+namespace
+{
+// Records the menu being tracked and its owner for the time of one tracking loop (nested loops
+// put the outer one back), so that the owner's WM_MEASUREITEM finds the menu object.
+class CTrackingScope
+{
+public:
+    CTrackingScope(HMENU hMenu, CWnd* pWnd)
+        : m_pState(AfxGetThreadState())
+    {
+        m_hOldWnd = m_pState->m_hTrackingWindow;
+        m_hOldMenu = m_pState->m_hTrackingMenu;
+        m_pState->m_hTrackingWindow = HwndOf(pWnd);
+        m_pState->m_hTrackingMenu = hMenu;
+    }
+    ~CTrackingScope()
+    {
+        m_pState->m_hTrackingWindow = m_hOldWnd;
+        m_pState->m_hTrackingMenu = m_hOldMenu;
+    }
+
+private:
+    AFX_THREAD_STATE* m_pState;
+    HWND m_hOldWnd;
+    HMENU m_hOldMenu;
+};
+}
+
 BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect)
 {
+    CTrackingScope scope(m_hMenu, pWnd);
     return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, HwndOf(pWnd), lpRect);
 }
 
 BOOL CMenu::TrackPopupMenuEx(UINT fuFlags, int x, int y, CWnd* pWnd, LPTPMPARAMS lptpm)
 {
+    CTrackingScope scope(m_hMenu, pWnd);
     return ::TrackPopupMenuEx(m_hMenu, fuFlags, x, y, HwndOf(pWnd), lptpm);
 }
 

@@ -494,9 +494,49 @@ void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDrawItemStruct)
     Default();
 }
 
+namespace
+{
+// The permanent menu object of the popup (below pMenu, pMenu included) that holds command nID,
+// or NULL.  Submenus are searched depth first, as the entries stand.
+CMenu* FindPopupMenuFromID(HMENU hMenu, UINT nID)
+{
+    const int nCount = ::GetMenuItemCount(hMenu);
+    for (int i = 0; i < nCount; i++)
+    {
+        HMENU hSub = ::GetSubMenu(hMenu, i);
+        if (hSub != NULL)
+        {
+            CMenu* pFound = FindPopupMenuFromID(hSub, nID);
+            if (pFound != NULL)
+                return pFound;
+        }
+        else if (::GetMenuItemID(hMenu, i) == nID)
+        {
+            return CMenu::FromHandlePermanent(hMenu);
+        }
+    }
+    return NULL;
+}
+}
+
+// WM_MEASUREITEM of a menu entry names only the command: the menu is the popup this window
+// tracks now (CMenu::TrackPopupMenu), or else its menu bar.  The entry is measured by the menu
+// object that owns it; a menu without a C++ object of its own gets the default handling.
 void CWnd::OnMeasureItem(int, LPMEASUREITEMSTRUCT lpMeasureItemStruct)
 {
-    if (lpMeasureItemStruct->CtlType != ODT_MENU)
+    if (lpMeasureItemStruct->CtlType == ODT_MENU)
+    {
+        AFX_THREAD_STATE* pThreadState = AfxGetThreadState();
+        HMENU hStart = pThreadState->m_hTrackingWindow == m_hWnd ? pThreadState->m_hTrackingMenu
+                                                                    : ::GetMenu(m_hWnd);
+        CMenu* pMenu = hStart != NULL ? FindPopupMenuFromID(hStart, lpMeasureItemStruct->itemID) : NULL;
+        if (pMenu != NULL)
+        {
+            pMenu->MeasureItem(lpMeasureItemStruct);
+            return;
+        }
+    }
+    else
     {
         HWND hWndChild = ::GetDlgItem(m_hWnd, (int)lpMeasureItemStruct->CtlID);
         if (hWndChild != NULL && ReflectLastMsg(hWndChild))

@@ -3,6 +3,7 @@
 #include "resource.h"
 #include <initializer_list>
 #include "ShowcaseApp.h"
+#include "SceneMenus.h"
 
 IMPLEMENT_DYNAMIC(CMainFrame, CUILMainFrame)
 
@@ -108,6 +109,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     int nScheme = LoadIniInt(szSettingsSection, szColorSchemeKey, CHostColorScheme::schemeStandard, NULL);
     m_colorScheme.SetScheme(nScheme == CHostColorScheme::schemeDark ?
         CHostColorScheme::schemeDark : CHostColorScheme::schemeStandard);
+    // popup menus drawn with the toolbar's images and shortcut names; the drawing's context menu
+    InstallDrawingMenus(this);
     return 0;
 }
 

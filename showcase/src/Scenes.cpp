@@ -6,6 +6,7 @@
 #include "SceneItems.h"
 #include "SceneTabs.h"
 #include "SceneDialogs.h"
+#include "SceneMenus.h"
 #include <initializer_list>
 
 namespace
@@ -27,6 +28,7 @@ void ResetFrame(CMainFrame* pFrame)
     HideItemsScene();
     HideTabsScene();
     HideDialogsScene();
+    HideMenusScene();
     pFrame->SetColorScheme(CHostColorScheme::schemeStandard);
     SetBandScheme(pFrame, UIL_BANDSTYLE_DEFAULT);
     pFrame->ResetDocking(FALSE, CPoint(0, 0));
@@ -131,6 +133,13 @@ BOOL SceneDockingRolled(CMainFrame* pFrame)
     return pFrame->GetLayersWnd().IsCollapsed(FALSE) && ((CUILMiniDockFrameWnd*)pFloating)->IsCollapsed();
 }
 
+// The drawing's context menu open, drawn by the library's menu manager (SceneMenus.cpp).
+BOOL SceneMenusOnFrame(CMainFrame* pFrame)
+{
+    ResetFrame(pFrame);
+    return SceneMenus(pFrame);
+}
+
 // The integer input dialog and a resizing dialog at two sizes, modeless (SceneDialogs.cpp).
 BOOL SceneDialogsOnFrame(CMainFrame* pFrame)
 {
@@ -168,6 +177,7 @@ const SHOWCASE_SCENE s_scenes[] =
     { "docking-rolled", "The left row and the floating palette rolled up, in the silver scheme", SceneDockingRolled },
     { "toolbars", "Library toolbars docked on top and on the left, one scrolled along its band, a popup chain open", SceneToolBars },
     { "dialogs", "The integer input dialog and a resizing dialog at its own size and grown", SceneDialogsOnFrame },
+    { "menus", "The drawing's context menu open: toolbar images, check marks and shortcut names beside the entries", SceneMenusOnFrame },
 };
 }
 

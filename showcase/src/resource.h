@@ -19,3 +19,6 @@
 #define ID_VIEW_LAYERS      32790
 #define ID_VIEW_OBJECTS     32791
 #define ID_VIEW_PROPERTIES  32792
+
+// the drawing's context menu (SceneMenus.cpp)
+#define IDR_DRAWING_CONTEXT 140
