@@ -6,6 +6,7 @@
 #include "SceneItems.h"
 #include "SceneTabs.h"
 #include "SceneDialogs.h"
+#include "SceneColorPickers.h"
 #include <initializer_list>
 
 namespace
@@ -27,6 +28,7 @@ void ResetFrame(CMainFrame* pFrame)
     HideItemsScene();
     HideTabsScene();
     HideDialogsScene();
+    HideColorPickersScene();
     pFrame->SetColorScheme(CHostColorScheme::schemeStandard);
     SetBandScheme(pFrame, UIL_BANDSTYLE_DEFAULT);
     pFrame->ResetDocking(FALSE, CPoint(0, 0));
@@ -137,6 +139,21 @@ BOOL SceneDialogsOnFrame(CMainFrame* pFrame)
     return SceneDialogs(pFrame);
 }
 
+// The colour pickers on a tool panel: combo box, popup button, colour field with its eyedropper,
+// pen and brush indicator, a special colour without icons (SceneColorPickers.cpp).
+BOOL SceneColorPickersOnFrame(CMainFrame* pFrame)
+{
+    ResetFrame(pFrame);
+    return SceneColorPickers(pFrame);
+}
+
+// The colour popup in its advanced view, opened under the pickers' colour combo box.
+BOOL SceneColorPopupOnFrame(CMainFrame* pFrame)
+{
+    ResetFrame(pFrame);
+    return SceneColorPopup(pFrame);
+}
+
 const SHOWCASE_SCENE s_scenes[] =
 {
     { "main", "Main window with an empty drawing", SceneMain },
@@ -148,6 +165,8 @@ const SHOWCASE_SCENE s_scenes[] =
     { "docking", "Toolbar, two dock windows sharing the left row, a floating palette with its caption band", SceneDocking },
     { "docking-rolled", "The left row and the floating palette rolled up, in the silver scheme", SceneDockingRolled },
     { "dialogs", "The integer input dialog and a resizing dialog at its own size and grown", SceneDialogsOnFrame },
+    { "pickers", "Colour combo, popup button, colour field with eyedropper, pen and brush indicator, an unregistered special colour", SceneColorPickersOnFrame },
+    { "color-popup", "The colour popup in its advanced view, anchored under a colour combo box", SceneColorPopupOnFrame },
 };
 }
 
