@@ -27,7 +27,7 @@ END_MESSAGE_MAP()
 
 CColorProbeButton::CColorProbeButton()
     : m_bImageList(0), m_nImage(0), m_bFlat(0), m_nToggle(0), m_bProbing(0), m_bMoved(0),
-      m_dwProbedColor(::GetSysColor(COLOR_BTNFACE)), m_hWndFocus(NULL), m_hProbeCursor(NULL)
+      m_dwProbedColor(::GetSysColor(COLOR_BTNFACE)), m_hWndFocus(NULL), m_ptProbeStart(0, 0), m_hProbeCursor(NULL)
 {
     CUILResourceScope resources;
     m_bImageList = m_ImageList.Create(IDB_COLORPROBE, cxImage, 1, clrImageMask) ? 1 : 0;
@@ -130,8 +130,11 @@ void CColorProbeButton::StartProbe()
         ::SetCursor(m_hProbeCursor);
     if (!m_bProbing)
         m_hWndFocus = ::GetFocus();
+    ::GetCursorPos(&m_ptProbeStart);
     m_bProbing = 1;
-    SetCapture();
+    // taking it again would tell this very window that it lost it
+    if (::GetCapture() != m_hWnd)
+        SetCapture();
     ProbeIntoClient(1);
 }
 
@@ -192,7 +195,11 @@ void CColorProbeButton::OnMouseMove(UINT nFlags, CPoint point)
         return;
     }
     ProbeIntoClient(0);
-    m_bMoved = 1;
+    // taking the capture may send a move of its own: only a real move counts
+    CPoint ptScreen = point;
+    ClientToScreen(&ptScreen);
+    if (ptScreen != m_ptProbeStart)
+        m_bMoved = 1;
     if (m_hProbeCursor != NULL)
         ::SetCursor(m_hProbeCursor);
 }
@@ -210,7 +217,7 @@ BOOL CColorProbeButton::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 void CColorProbeButton::OnCaptureChanged(CWnd* pWnd)
 {
     // someone else took the mouse (a menu, Alt+Tab): probing ends without a colour
-    if (m_bProbing && pWnd != this)
+    if (m_bProbing && pWnd->GetSafeHwnd() != m_hWnd)
     {
         m_bProbing = 0;
         m_bMoved = 0;

@@ -48,6 +48,7 @@ public:
     int m_bMoved;                   // the mouse moved since probing started
     COLORREF m_dwProbedColor;
     HWND m_hWndFocus;               // had the focus when probing started
+    CPoint m_ptProbeStart;          // where the cursor was then (screen)
     HCURSOR m_hProbeCursor;
 
 protected:

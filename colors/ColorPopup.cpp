@@ -308,9 +308,11 @@ void CColorPopup::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
 void CColorPopup::OnWindowPosChanging(WINDOWPOS* lpwndpos)
 {
     CDialog::OnWindowPosChanging(lpwndpos);
-    // another window taking the place on top sends exactly this
+    // Another window taking the place on top sends exactly these of the documented flags (the
+    // system may add its private client-area bits 0x0800 and 0x1000).
+    const UINT nDocumented = 0x07FF | SWP_DEFERERASE | SWP_ASYNCWINDOWPOS;
     if (m_bCloseOnDeactivate && (m_nFlags & WF_CONTINUEMODAL) &&
-        lpwndpos->flags == (SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE))
+        (lpwndpos->flags & nDocumented) == (SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE))
         OnCancel();
 }
 

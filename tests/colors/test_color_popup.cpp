@@ -262,7 +262,8 @@ TEST_F(ColorPopupRun, LosingThePlaceOnTopCancelsOnlyWhenAsked)
         script.WaitForDialog().Call([&] {
             ::SetWindowPos(popup.m_hWnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
         }).Wait(50).Call([&] {
-            bStillOpen = FindThreadDialog() == popup.m_hWnd;
+            // the modal loop may still run this tick; whether it is told to go on is what counts
+            bStillOpen = popup.ContinueModal();
             if (bStillOpen)
                 popup.EndDialog(IDABORT);
         });
