@@ -13,6 +13,7 @@
 #include "frame/UILFrame.h"
 #include "frame/ControlsSettings.h"  // settings store: string arrays, INI files, profiles, control states
 #include "colors/ColorModel.h"     // colours: CUILColor, conversions, colour map, channel slider
+#include "colors/ColorPickers.h"   // colour pickers: colour popup, RunColorSelector, combo, buttons, field
 #include "bitmaps/Bitmaps.h"       // bitmap operations
 #include "docking/Docking.h"       // docking: dock bars, dock windows, floating frames, bands
 #include "controls/Controls.h"     // general controls: mouse actions, tab strip

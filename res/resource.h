@@ -24,6 +24,27 @@
 #define IDS_COLOR_BRIGHTNESS        61974
 #define IDS_COLORMAP_MENU           61978
 
+// Colour pickers (colors/): the colour popup and its controls, the eyedropper's images and cursor,
+// the colour field's probe-button images
+#define IDD_COLORPOPUP              26045
+#define IDC_COLORPOPUP_MAP          1024
+#define IDC_COLORPOPUP_RED          1025
+#define IDC_COLORPOPUP_GREEN        1027
+#define IDC_COLORPOPUP_BLUE         1028
+#define IDC_COLORPOPUP_HUE          1029
+#define IDC_COLORPOPUP_SATURATION   1030
+#define IDC_COLORPOPUP_BRIGHTNESS   1031
+#define IDC_COLORPOPUP_LINE         1033
+#define IDC_COLORPOPUP_OLD          1034
+#define IDC_COLORPOPUP_NEW          1035
+#define IDC_COLORPOPUP_RESET        1036
+#define IDC_COLORPOPUP_ADD          1037
+#define IDC_COLORPOPUP_OLDLABEL     1040
+#define IDC_COLORPOPUP_NEWLABEL     1041
+#define IDB_COLORPROBE              26027
+#define IDC_COLORPROBE              26028   // cursor
+#define IDB_COLORCTRL_PROBE         26069
+
 // Command items (toolbars/): service images, command-text fallback and the item options
 #define IDB_UIL_SERVICEIMAGES       26030
 #define IDS_UIL_NOTFOUND            26005

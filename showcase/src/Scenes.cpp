@@ -7,6 +7,7 @@
 #include "SceneTabs.h"
 #include "SceneDialogs.h"
 #include "SceneMenus.h"
+#include "SceneColorPickers.h"
 #include <initializer_list>
 
 namespace
@@ -29,6 +30,7 @@ void ResetFrame(CMainFrame* pFrame)
     HideTabsScene();
     HideDialogsScene();
     HideMenusScene();
+    HideColorPickersScene();
     pFrame->SetColorScheme(CHostColorScheme::schemeStandard);
     SetBandScheme(pFrame, UIL_BANDSTYLE_DEFAULT);
     pFrame->ResetDocking(FALSE, CPoint(0, 0));
@@ -165,6 +167,21 @@ BOOL SceneToolBars(CMainFrame* pFrame)
     return popup.IsWindowVisible() && pFrame->GetPopupBar(1).IsWindowVisible();
 }
 
+// The colour pickers on a tool panel: combo box, popup button, colour field with its eyedropper,
+// pen and brush indicator, a special colour without icons (SceneColorPickers.cpp).
+BOOL SceneColorPickersOnFrame(CMainFrame* pFrame)
+{
+    ResetFrame(pFrame);
+    return SceneColorPickers(pFrame);
+}
+
+// The colour popup in its advanced view, opened under the pickers' colour combo box.
+BOOL SceneColorPopupOnFrame(CMainFrame* pFrame)
+{
+    ResetFrame(pFrame);
+    return SceneColorPopup(pFrame);
+}
+
 const SHOWCASE_SCENE s_scenes[] =
 {
     { "main", "Main window with an empty drawing", SceneMain },
@@ -178,6 +195,8 @@ const SHOWCASE_SCENE s_scenes[] =
     { "toolbars", "Library toolbars docked on top and on the left, one scrolled along its band, a popup chain open", SceneToolBars },
     { "dialogs", "The integer input dialog and a resizing dialog at its own size and grown", SceneDialogsOnFrame },
     { "menus", "The drawing's context menu open: toolbar images, check marks and shortcut names beside the entries", SceneMenusOnFrame },
+    { "pickers", "Colour combo, popup button, colour field with eyedropper, pen and brush indicator, an unregistered special colour", SceneColorPickersOnFrame },
+    { "color-popup", "The colour popup in its advanced view, anchored under a colour combo box", SceneColorPopupOnFrame },
 };
 }
 
