@@ -19,5 +19,6 @@
 #include "toolbars/Toolbars.h"     // command items and the image collection
 #include "properties/PropObjects.h"  // property descriptions, property objects and collections
 #include "properties/Connections.h"  // recorded advises between properties and their clients
+#include "files/Files.h"           // files and folders: records, paths, watcher, filters, favourites
 
 #endif // WEXOCTRL_H
