@@ -13,10 +13,15 @@ namespace
 // Adds nBytes of p to the sum, whole words only; returns the bytes left over (0..3).
 size_t AddWords(DWORD& dwSum, const BYTE* p, size_t nBytes)
 {
+    // the words are little-endian, as the machine's own: plain loads, which the compiler widens
     size_t nWords = nBytes / 4;
     DWORD dw = dwSum;
     for (size_t i = 0; i < nWords; ++i, p += 4)
-        dw += (DWORD)p[0] | ((DWORD)p[1] << 8) | ((DWORD)p[2] << 16) | ((DWORD)p[3] << 24);
+    {
+        DWORD dwWord;
+        memcpy(&dwWord, p, 4);
+        dw += dwWord;
+    }
     dwSum = dw;
     return nBytes % 4;
 }
@@ -108,12 +113,15 @@ void FileGetInfo(const char* lpszPath, LARGE_INTEGER* pSize, DWORD* pSum, FILETI
 int IsFileChanged(const char* lpszPath, LARGE_INTEGER* pSize, DWORD* pSum, FILETIME* pTime, int bUpdate)
 {
     int bChanged = 0;
-    HANDLE hFile = OpenForRead(lpszPath);
     LARGE_INTEGER liSize;
     FILETIME ftTime;
-    ReadSizeAndTime(hFile, liSize, ftTime);
-    if (hFile != INVALID_HANDLE_VALUE)
-        ::CloseHandle(hFile);
+    if (pSize != NULL || pTime != NULL)
+    {
+        HANDLE hFile = OpenForRead(lpszPath);
+        ReadSizeAndTime(hFile, liSize, ftTime);
+        if (hFile != INVALID_HANDLE_VALUE)
+            ::CloseHandle(hFile);
+    }
 
     if (pSize != NULL && pSize->QuadPart != liSize.QuadPart)
     {
@@ -379,14 +387,8 @@ BOOL CFileInfoArray::IsOrdered(long lFlags) const
 
 namespace
 {
-// a record waiting for the merge, with the order in which the scan met it
-struct SPending
-{
-    CFileInfo info;
-    size_t nSeq;
-};
-
-typedef std::vector<SPending> CPendingList;
+// the records waiting for the merge, in the order the scan met them
+typedef std::vector<CFileInfo> CPendingList;
 } // namespace
 
 int CFileInfoArray::AddDir(CString strFolder, CString strMask, int bRecurse, long lFlags, int bAddFolders,
@@ -407,6 +409,7 @@ int CFileInfoArray::AddDir(CString strFolder, CString strMask, int bRecurse, lon
     if (typeid(*this) == typeid(CFileInfoArray) && IsOrdered(lFlags))
     {
         CPendingList collected;
+        collected.reserve(256);
         int nAdded = ScanDir(strFolder, strMask, bRecurse, lFlags, bAddFolders, pStop, pCounter, &collected);
         MergePending(&collected, lFlags);
         return nAdded;
@@ -423,7 +426,7 @@ int CFileInfoArray::ScanDir(const CString& strFolder, const CString& strMask, in
         CFileInfo info;
         info.Create(&fd, strFolder, 0);
         if (pList != NULL)
-            pList->push_back(SPending{info, pList->size()});
+            pList->push_back(info);
         else
             AddFileInfo(info, lFlags);
         ++nAdded;
@@ -432,6 +435,11 @@ int CFileInfoArray::ScanDir(const CString& strFolder, const CString& strMask, in
     };
     auto stopped = [pStop]() { return pStop != NULL && *pStop != 0; };
 
+    // A mask that takes every entry would list the folder a second time for its files; they are
+    // kept from the first pass instead, in the order the second would have met them.
+    const BOOL bEveryEntry = strMask == "*" || strMask == "*.*";
+    std::vector<WIN32_FIND_DATAA> files;
+
     // first pass: the folders
     WIN32_FIND_DATAA fd;
     HANDLE hFind = ::FindFirstFileA(strFolder + "*", &fd);
@@ -439,8 +447,12 @@ int CFileInfoArray::ScanDir(const CString& strFolder, const CString& strMask, in
     {
         do
         {
-            if ((fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && strcmp(fd.cFileName, ".") != 0
-                && strcmp(fd.cFileName, "..") != 0)
+            if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            {
+                if (bEveryEntry)
+                    files.push_back(fd);
+            }
+            else if (strcmp(fd.cFileName, ".") != 0 && strcmp(fd.cFileName, "..") != 0)
             {
                 if (bAddFolders)
                     add(fd);
@@ -455,6 +467,12 @@ int CFileInfoArray::ScanDir(const CString& strFolder, const CString& strMask, in
         return nAdded;
 
     // second pass: the files the mask names
+    if (bEveryEntry)
+    {
+        for (size_t i = 0; i < files.size() && !stopped(); ++i)
+            add(files[i]);
+        return nAdded;
+    }
     hFind = ::FindFirstFileA(strFolder + strMask, &fd);
     if (hFind != INVALID_HANDLE_VALUE)
     {
@@ -475,16 +493,22 @@ void CFileInfoArray::MergePending(void* pCollected, long lFlags)
         return;
     long lKey = KeyOf(lFlags);
 
-    // the collected records in their final order among themselves
-    std::sort(list.begin(), list.end(), [lKey, lFlags](const SPending& a, const SPending& b) {
-        int nRunA = RunOf(a.info, lFlags), nRunB = RunOf(b.info, lFlags);
+    // the collected records in their final order among themselves; indexes are sorted rather
+    // than the records, and an index is also the order in which the scan met the record
+    std::vector<size_t> order(list.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::sort(order.begin(), order.end(), [&list, lKey, lFlags](size_t a, size_t b) {
+        const CFileInfo& infoA = list[a];
+        const CFileInfo& infoB = list[b];
+        int nRunA = RunOf(infoA, lFlags), nRunB = RunOf(infoB, lFlags);
         if (nRunA != nRunB)
             return nRunA < nRunB;
-        int n = CompareByKey(a.info, b.info, lKey, lFlags);
+        int n = CompareByKey(infoA, infoB, lKey, lFlags);
         if (n != 0)
             return n < 0;
         // equals: the later one stands first where a new record goes before its equals
-        return NewBeforeEqual(nRunA, lFlags) ? a.nSeq > b.nSeq : a.nSeq < b.nSeq;
+        return NewBeforeEqual(nRunA, lFlags) ? a > b : a < b;
     });
 
     // merge from the back into the grown array; the old records keep their relative order
@@ -498,7 +522,7 @@ void CFileInfoArray::MergePending(void* pCollected, long lFlags)
         if (i >= 0)
         {
             const CFileInfo& old = m_pData[i];
-            const CFileInfo& add = list[j].info;
+            const CFileInfo& add = list[order[j]];
             int nRunOld = RunOf(old, lFlags), nRunNew = RunOf(add, lFlags);
             int n = nRunOld != nRunNew ? nRunOld - nRunNew : CompareByKey(old, add, lKey, lFlags);
             // the one that goes last is placed first
@@ -508,7 +532,7 @@ void CFileInfoArray::MergePending(void* pCollected, long lFlags)
                 bTakeNew = !NewBeforeEqual(nRunNew, lFlags);
         }
         if (bTakeNew)
-            m_pData[k--] = list[j--].info;
+            m_pData[k--] = list[order[j--]];
         else
             m_pData[k--] = m_pData[i--];
     }
