@@ -6,6 +6,7 @@
 #include "SceneItems.h"
 #include "SceneTabs.h"
 #include "SceneDialogs.h"
+#include "SceneFiles.h"
 #include <initializer_list>
 
 namespace
@@ -27,6 +28,7 @@ void ResetFrame(CMainFrame* pFrame)
     HideItemsScene();
     HideTabsScene();
     HideDialogsScene();
+    HideTreeComboScene();
     pFrame->SetColorScheme(CHostColorScheme::schemeStandard);
     SetBandScheme(pFrame, UIL_BANDSTYLE_DEFAULT);
     pFrame->ResetDocking(FALSE, CPoint(0, 0));
@@ -137,6 +139,13 @@ BOOL SceneDialogsOnFrame(CMainFrame* pFrame)
     return SceneDialogs(pFrame);
 }
 
+// A tree combo box with its popup tree dropped down (SceneFiles.cpp).
+BOOL SceneTreeComboOnFrame(CMainFrame* pFrame)
+{
+    ResetFrame(pFrame);
+    return SceneTreeCombo(pFrame);
+}
+
 const SHOWCASE_SCENE s_scenes[] =
 {
     { "main", "Main window with an empty drawing", SceneMain },
@@ -148,6 +157,7 @@ const SHOWCASE_SCENE s_scenes[] =
     { "docking", "Toolbar, two dock windows sharing the left row, a floating palette with its caption band", SceneDocking },
     { "docking-rolled", "The left row and the floating palette rolled up, in the silver scheme", SceneDockingRolled },
     { "dialogs", "The integer input dialog and a resizing dialog at its own size and grown", SceneDialogsOnFrame },
+    { "tree-combo", "A tree combo box of drawing templates with its popup tree dropped down", SceneTreeComboOnFrame },
 };
 }
 
