@@ -21,5 +21,6 @@
 #include "properties/PropObjects.h"  // property descriptions, property objects and collections
 #include "properties/Connections.h"  // recorded advises between properties and their clients
 #include "properties/ControlRegistry.h"  // custom drawing of controls (toolbar items)
+#include "files/Files.h"           // files and folders: records, paths, watcher, filters, favourites
 
 #endif // WEXOCTRL_H

@@ -5,3 +5,5 @@
 #include "BookMark.h"
 #include "InputDialogs.h"
 #include "ResizingDialog.h"
+#include "SystemVars.h"
+#include "TreeComboBox.h"

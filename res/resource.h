@@ -96,3 +96,34 @@
 #define IDC_INPUT_VALUE             1002
 #define IDC_INPUT_SPIN              1003
 #define IDC_INPUT_MESSAGE           1007
+
+// Files (files/): folder messages and their captions, filters and favourite folders
+#define IDS_FILES_INVALIDPATH           26002
+#define IDS_FILES_INVALIDPATH_CAPTION   26004
+#define IDS_FILES_ASKCREATE             26006
+#define IDS_FILES_ASKCREATE_CAPTION     26008
+#define IDS_FILES_NOFOLDER              26010
+#define IDS_FILES_NOFOLDER_CAPTION      26019
+#define IDS_FILES_CANTCREATE            26020
+#define IDS_FILES_CANTCREATE_CAPTION    26021
+#define IDS_FILES_ASKDELFOLDER          26022
+#define IDS_FILES_ASKDELFOLDER_CAPTION  26023
+#define IDS_FILES_ASKDELFILE            26024
+#define IDS_FILES_ASKDELFILE_CAPTION    26025
+#define IDS_FILES_ASKDELTREE            26026
+#define IDS_FILES_ASKDELTREE_CAPTION    26027
+#define IDS_FILES_ALLFILES              61975
+#define IDS_FILES_NEWFAVORITE           61976
+#define IDS_FILES_BROWSEFAVORITE        61977
+#define IDD_FAVORITEFOLDERS             26044
+#define IDC_FAVORITE_FOLDER             1004
+#define IDC_FAVORITE_BROWSE             1005
+#define IDC_FAVORITE_NAME               1008
+#define IDC_FAVORITE_MASKS              1024
+#define IDC_FAVORITE_DELETE             1026
+#define IDC_FAVORITE_RESTORE            1027
+#define IDC_FAVORITE_NEW                1037
+
+// Tree combo box (controls/): the popup tree
+#define IDD_POPUPTREE                   26043
+#define IDC_POPUPTREE_TREE              100

@@ -30,9 +30,11 @@ BEGIN_MESSAGE_MAP(CMainFrame, CUILMainFrame)
     ON_UPDATE_COMMAND_UI(ID_VIEW_DARKSCHEME, OnUpdateViewDarkScheme)
     ON_REGISTERED_MESSAGE(WM_CREATE_DOCKCONTEXT, OnCreateDockContext)
     ON_REGISTERED_MESSAGE(WM_GET_PALETTES_MANAGER, OnGetPalettesManager)
+    ON_COMMAND(ID_FILE_FAVORITEFOLDERS, OnFileFavoriteFolders)
+    ON_REGISTERED_MESSAGE(WM_FILEALARM, OnFileAlarm)
 END_MESSAGE_MAP()
 
-CMainFrame::CMainFrame()
+CMainFrame::CMainFrame() : m_pFolderAlarm(NULL), m_nFolderChanges(0)
 {
 }
 
@@ -111,6 +113,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         CHostColorScheme::schemeDark : CHostColorScheme::schemeStandard);
     // popup menus drawn with the toolbar's images and shortcut names; the drawing's context menu
     InstallDrawingMenus(this);
+    StartWatchingFolder();
     return 0;
 }
 
@@ -211,6 +214,12 @@ LRESULT CMainFrame::OnGetPalettesManager(WPARAM wParam, LPARAM /*lParam*/)
 
 void CMainFrame::OnDestroy()
 {
+    if (m_pFolderAlarm != NULL)
+    {
+        StopFileAlarmThread(m_pFolderAlarm);
+        m_pFolderAlarm = NULL;
+        ::RemoveDirectoryA(m_strWatchedFolder);     // only when nothing was left in it
+    }
     SaveIniInt(szSettingsSection, szColorSchemeKey, m_colorScheme.GetScheme(), NULL);
     CUILMainFrame::OnDestroy();
 }
@@ -263,4 +272,53 @@ LRESULT CMainFrame::OnGetProfileManager(WPARAM wParam, LPARAM /*lParam*/)
         return 0;
     *ppManager = static_cast<CShowcaseApp*>(AfxGetApp())->GetProfileManager();
     return 1;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// Files: favourite folders and the watched folder
+
+void CMainFrame::StartWatchingFolder()
+{
+    char szTemp[MAX_PATH] = "";
+    ::GetTempPathA(MAX_PATH, szTemp);
+    m_strWatchedFolder = CString(szTemp) + "WEXOshowcase-watched";
+    if (!IsPathValid(m_strWatchedFolder + "\\", 0, 1))
+        return;
+    m_pFolderAlarm = StartFileAlarmThread(m_hWnd, m_strWatchedFolder, FALSE, 0);
+}
+
+LRESULT CMainFrame::OnFileAlarm(WPARAM wParam, LPARAM /*lParam*/)
+{
+    CString strWhat;
+    const struct
+    {
+        WPARAM nBit;
+        LPCSTR lpszName;
+    } kinds[] = {{FILEALARM_DIRNAME, "folders"}, {FILEALARM_FILENAME, "file names"}, {FILEALARM_LASTWRITE, "contents"},
+        {FILEALARM_SIZE, "sizes"}, {FILEALARM_ATTRIBUTES, "attributes"}, {FILEALARM_SECURITY, "security"}};
+    for (const auto& kind : kinds)
+        if (wParam & kind.nBit)
+            strWhat += (strWhat.IsEmpty() ? "" : ", ") + CString(kind.lpszName);
+    CString strText;
+    strText.Format("%s changed (%s), change %d", (LPCSTR)m_strWatchedFolder, (LPCSTR)strWhat, ++m_nFolderChanges);
+    m_wndStatusBar.SetPaneText(0, strText);
+    return 0;
+}
+
+void CMainFrame::OnFileFavoriteFolders()
+{
+    // the favourites live in the profile this frame hands out, section "Favorites"
+    CFilteredFolders folders;
+    if (folders.Load("Favorites", NULL) == 0)
+    {
+        folders.AddFolder(m_strWatchedFolder, "Watched folder", "*.*");
+        folders.AddFolder("<QV>\\samples", "Samples", "*.dwg;*.dxf");
+    }
+    CFavoriteFoldersDlg dlg(this);
+    dlg.InitFilteredFolders(&folders);
+    if (dlg.DoModal() == IDOK)
+    {
+        dlg.GetFilteredFolders(&folders);
+        folders.Save("Favorites", NULL);
+    }
 }

@@ -68,5 +68,14 @@ protected:
     afx_msg void OnUpdateViewDarkScheme(CCmdUI* pCmdUI);
     afx_msg LRESULT OnCreateDockContext(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGetPalettesManager(WPARAM wParam, LPARAM lParam);
+
+    // files: favourite folders kept in the profile, and a folder watched for changes that the
+    // status bar reports
+    CEvent* m_pFolderAlarm;
+    CString m_strWatchedFolder;
+    int m_nFolderChanges;
+    void StartWatchingFolder();
+    afx_msg void OnFileFavoriteFolders();
+    afx_msg LRESULT OnFileAlarm(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };

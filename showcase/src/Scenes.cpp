@@ -8,6 +8,7 @@
 #include "SceneDialogs.h"
 #include "SceneMenus.h"
 #include "SceneColorPickers.h"
+#include "SceneFiles.h"
 #include <initializer_list>
 
 namespace
@@ -31,6 +32,7 @@ void ResetFrame(CMainFrame* pFrame)
     HideDialogsScene();
     HideMenusScene();
     HideColorPickersScene();
+    HideTreeComboScene();
     pFrame->SetColorScheme(CHostColorScheme::schemeStandard);
     SetBandScheme(pFrame, UIL_BANDSTYLE_DEFAULT);
     pFrame->ResetDocking(FALSE, CPoint(0, 0));
@@ -182,6 +184,13 @@ BOOL SceneColorPopupOnFrame(CMainFrame* pFrame)
     return SceneColorPopup(pFrame);
 }
 
+// A tree combo box with its popup tree dropped down (SceneFiles.cpp).
+BOOL SceneTreeComboOnFrame(CMainFrame* pFrame)
+{
+    ResetFrame(pFrame);
+    return SceneTreeCombo(pFrame);
+}
+
 const SHOWCASE_SCENE s_scenes[] =
 {
     { "main", "Main window with an empty drawing", SceneMain },
@@ -197,6 +206,7 @@ const SHOWCASE_SCENE s_scenes[] =
     { "menus", "The drawing's context menu open: toolbar images, check marks and shortcut names beside the entries", SceneMenusOnFrame },
     { "pickers", "Colour combo, popup button, colour field with eyedropper, pen and brush indicator, an unregistered special colour", SceneColorPickersOnFrame },
     { "color-popup", "The colour popup in its advanced view, anchored under a colour combo box", SceneColorPopupOnFrame },
+    { "tree-combo", "A tree combo box of drawing templates with its popup tree dropped down", SceneTreeComboOnFrame },
 };
 }
 

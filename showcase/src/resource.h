@@ -22,3 +22,4 @@
 
 // the drawing's context menu (SceneMenus.cpp)
 #define IDR_DRAWING_CONTEXT 140
+#define ID_FILE_FAVORITEFOLDERS 32800
