@@ -19,5 +19,10 @@
 #include "toolbars/Toolbars.h"     // command items and the image collection
 #include "properties/PropObjects.h"  // property descriptions, property objects and collections
 #include "properties/Connections.h"  // recorded advises between properties and their clients
+#include "properties/PropAccess.h"   // accessors over the host's property interfaces
+#include "properties/PropStatus.h"   // named arrays; properties and collections as settings text
+#include "properties/PropClient.h"   // property clients and their connectors
+#include "namedobjects/NamedObjects.h"  // named objects, their collections and the type registry
+#include "controls/AnimIndicator.h"  // the animated status indicator
 
 #endif // WEXOCTRL_H

@@ -75,3 +75,7 @@
 #define IDC_INPUT_VALUE             1002
 #define IDC_INPUT_SPIN              1003
 #define IDC_INPUT_MESSAGE           1007
+
+// Property inspector (properties/): the prompt prefix of a property without a registered
+// description
+#define IDS_PROP_CHANGE             26040
