@@ -227,7 +227,7 @@ TEST_F(PropStatusTest, RawStatusLineOfAnItem)
     SaveStringToStringArray("Obj", "I-0", "65535 1 Main^floor 4", &m_lines);
     char szLine[12];
     EXPECT_EQ(1, LoadPropStatusString("Obj", 0, szLine, sizeof(szLine), m_strFile));
-    EXPECT_STREQ("65535 1 Ma", szLine);     // cut to the buffer
+    EXPECT_STREQ("65535 1 Mai", szLine);    // cut to the buffer: 11 characters and the end
     EXPECT_EQ(0, LoadPropStatusString("Obj", 1, szLine, sizeof(szLine), m_strFile));
 }
 
