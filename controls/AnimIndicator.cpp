@@ -43,6 +43,7 @@ BEGIN_MESSAGE_MAP(CAnimIndicator, CWnd)
     ON_WM_SIZE()
     ON_WM_ERASEBKGND()
     ON_WM_CTLCOLOR()
+    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
     ON_CONTROL(ACN_START, INDICATOR_ANIM_ID, OnAnimStart)
     ON_CONTROL(ACN_STOP, INDICATOR_ANIM_ID, OnAnimStop)
 END_MESSAGE_MAP()
@@ -244,6 +245,19 @@ int CAnimIndicator::GetShownBitmap() const
 void CAnimIndicator::OnPaint()
 {
     CPaintDC dc(this);
+    Paint(dc);
+}
+
+LRESULT CAnimIndicator::OnPrintClient(WPARAM wParam, LPARAM)
+{
+    CDC* pDC = CDC::FromHandle((HDC)wParam);
+    if (pDC != NULL)
+        Paint(*pDC);
+    return 0;
+}
+
+void CAnimIndicator::Paint(CDC& dc)
+{
     CRect rect;
     GetClientRect(&rect);
     if (!(m_wndAnim.GetSafeHwnd() != NULL && (m_wndAnim.GetStyle() & WS_VISIBLE)) && !m_bPlaying)

@@ -75,8 +75,11 @@ public:
 
 protected:
     BOOL OpenClip(BOOL bLarge);
+    // the background and bitmap (while no clip shows) and the sunken frame
+    void Paint(CDC& dc);
 
     afx_msg void OnPaint();
+    afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
