@@ -6,6 +6,7 @@
 #include "SceneItems.h"
 #include "SceneTabs.h"
 #include "SceneDialogs.h"
+#include "SceneObjects.h"
 #include <initializer_list>
 
 namespace
@@ -27,6 +28,7 @@ void ResetFrame(CMainFrame* pFrame)
     HideItemsScene();
     HideTabsScene();
     HideDialogsScene();
+    HideObjectsScene();
     pFrame->SetColorScheme(CHostColorScheme::schemeStandard);
     SetBandScheme(pFrame, UIL_BANDSTYLE_DEFAULT);
     pFrame->ResetDocking(FALSE, CPoint(0, 0));
@@ -137,6 +139,14 @@ BOOL SceneDialogsOnFrame(CMainFrame* pFrame)
     return SceneDialogs(pFrame);
 }
 
+// Layers and a line style as named objects drawn from their properties, one recoloured
+// late-bound, and the animated indicator in the status bar (SceneObjects.cpp).
+BOOL SceneObjectsOnFrame(CMainFrame* pFrame)
+{
+    ResetFrame(pFrame);
+    return SceneObjects(pFrame);
+}
+
 const SHOWCASE_SCENE s_scenes[] =
 {
     { "main", "Main window with an empty drawing", SceneMain },
@@ -148,6 +158,7 @@ const SHOWCASE_SCENE s_scenes[] =
     { "docking", "Toolbar, two dock windows sharing the left row, a floating palette with its caption band", SceneDocking },
     { "docking-rolled", "The left row and the floating palette rolled up, in the silver scheme", SceneDockingRolled },
     { "dialogs", "The integer input dialog and a resizing dialog at its own size and grown", SceneDialogsOnFrame },
+    { "objects", "Layers and a line style as named objects, the walls recoloured late-bound, the indicator busy in the status bar", SceneObjectsOnFrame },
 };
 }
 

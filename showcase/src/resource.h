@@ -19,3 +19,8 @@
 #define ID_VIEW_LAYERS      32790
 #define ID_VIEW_OBJECTS     32791
 #define ID_VIEW_PROPERTIES  32792
+
+// the objects scene: the late-bound recolouring and the indicator's clips (indicatorclips.py)
+#define ID_VIEW_RECOLOUR    32800
+#define IDR_INDICATOR_SMALL 401
+#define IDR_INDICATOR_LARGE 402
