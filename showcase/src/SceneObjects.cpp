@@ -226,7 +226,12 @@ void DrawObjectsScene(CDC* pDC, const CRect& rectClient)
             pDC->Rectangle(&rect);
             pDC->SelectObject(pOldBrush);
         }
+        // each shape is labelled with its name, in its own colour
+        COLORREF clrOldText = pDC->SetTextColor(pShape->m_clr);
+        int nOldMode = pDC->SetBkMode(TRANSPARENT);
         pDC->TextOut(rect.left + 4, rect.top + 4, pShape->GetName());
+        pDC->SetBkMode(nOldMode);
+        pDC->SetTextColor(clrOldText);
         pDC->SelectObject(pOldPen);
     }
 }
