@@ -22,5 +22,10 @@
 #include "properties/Connections.h"  // recorded advises between properties and their clients
 #include "properties/ControlRegistry.h"  // custom drawing of controls (toolbar items)
 #include "files/Files.h"           // files and folders: records, paths, watcher, filters, favourites
+#include "properties/PropAccess.h"   // accessors over the host's property interfaces
+#include "properties/PropStatus.h"   // named arrays; properties and collections as settings text
+#include "properties/PropClient.h"   // property clients and their connectors
+#include "namedobjects/NamedObjects.h"  // named objects, their collections and the type registry
+#include "controls/AnimIndicator.h"  // the animated status indicator
 
 #endif // WEXOCTRL_H

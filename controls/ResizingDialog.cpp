@@ -36,7 +36,7 @@ int CLayout::SetControlInfoEx(WORD nID, WORD wFlags, int nHParts, int nHIndex, i
 {
     if (wFlags == 0)
         return -1;
-    SControlInfo info = {nID, wFlags, nHParts, nHIndex, nVParts, nVIndex};
+    SLayoutControlInfo info = {nID, wFlags, nHParts, nHIndex, nVParts, nVIndex};
     int nIndex = bReplace ? FindControlInfoIndex(nID) : -1;
     if (nIndex >= 0)
         m_controls[nIndex] = info;
@@ -221,7 +221,7 @@ DWORD CResizingDialog::GetControlInfo(int nIndex) const
     const CLayout& layout = CurrentLayout();
     if (nIndex < 0 || nIndex >= layout.GetControlInfoCount())
         return 0;
-    const SControlInfo& info = layout.GetControlInfoEntry(nIndex);
+    const SLayoutControlInfo& info = layout.GetControlInfoEntry(nIndex);
     return MAKELONG(info.nID, info.wFlags);
 }
 
@@ -298,7 +298,7 @@ void CResizingDialog::ApplyLayout(int cx, int cy)
     HDWP hDwp = ::BeginDeferWindowPos(layout.GetControlInfoCount());
     for (int i = 0; i < layout.GetControlInfoCount(); i++)
     {
-        const SControlInfo& info = layout.GetControlInfoEntry(i);
+        const SLayoutControlInfo& info = layout.GetControlInfoEntry(i);
         HWND hWndCtrl = ::GetDlgItem(m_hWnd, info.nID);
         int iRecord = -1;
         for (INT_PTR j = 0; j < m_laidOutIDs.GetSize() && iRecord < 0; j++)

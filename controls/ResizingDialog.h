@@ -15,7 +15,7 @@
 #define RDF_BEFORE_HSPLIT   0x0040  // lies before (above) a horizontal splitter
 #define RDF_AFTER_HSPLIT    0x0080
 
-struct SControlInfo
+struct SLayoutControlInfo
 {
     WORD nID;
     WORD wFlags;
@@ -46,7 +46,7 @@ public:
         int bReplace = TRUE);
     int FindControlInfoIndex(WORD nID) const;
     int GetControlInfoCount() const { return (int)m_controls.GetSize(); }
-    const SControlInfo& GetControlInfoEntry(int nIndex) const { return m_controls[nIndex]; }
+    const SLayoutControlInfo& GetControlInfoEntry(int nIndex) const { return m_controls[nIndex]; }
 
     int AddSplitter();
     void RemoveSplitter(int nIndex);
@@ -59,7 +59,7 @@ public:
     void RemoveAll();
 
     WORD m_wReserved[2];
-    CArray<SControlInfo, const SControlInfo&> m_controls;
+    CArray<SLayoutControlInfo, const SLayoutControlInfo&> m_controls;
     CPtrArray m_splitters;         // CSplitterInfo*, owned
 
 private:

@@ -1,5 +1,8 @@
-// PropInterfaces.h - the host's property interfaces, slot by slot as res/WEXOctrl.idl declares
-// them (slots 0-2 IUnknown, 3-6 IDispatch), and the identifiers the library uses.
+// PropInterfaces.h - the host's property interfaces, slot by slot (slots 0-2 IUnknown, 3-6
+// IDispatch), and the identifiers the library uses.  IDBPROP, IDBCOLLECTION, DBPROPEVENTS and
+// IXCMDTARGET are in the type library (res/WEXOctrl.idl); the further interfaces below them are
+// the host's alone, and the library calls only the slots named there (the Reserved slots keep the
+// host's layout and are never called).
 #pragma once
 
 #include <afxdisp.h>
@@ -9,6 +12,12 @@ AFX_EXT_DATA extern const IID IID_IDBPROP;
 AFX_EXT_DATA extern const IID IID_IDBCOLLECTION;
 AFX_EXT_DATA extern const IID IID_DBPROPEVENTS;
 AFX_EXT_DATA extern const IID IID_IXCMDTARGET;
+AFX_EXT_DATA extern const IID IID_IDBCOMPPROP;
+AFX_EXT_DATA extern const IID IID_IDBPROPSCHEMA;
+AFX_EXT_DATA extern const IID IID_IDBPROPLIST;
+AFX_EXT_DATA extern const IID IID_IDBTABLEEDIT;
+AFX_EXT_DATA extern const IID IID_IDBNARRAYSOURCE;
+AFX_EXT_DATA extern const IID IID_IDBPROPDRAW;
 }
 
 // A property of a host object.
@@ -65,4 +74,66 @@ struct IXCMDTARGET : public IDispatch
     virtual HRESULT STDMETHODCALLTYPE put_Parent(IDispatch* pParent) = 0;            // 7
     virtual HRESULT STDMETHODCALLTYPE get_Parent(IDispatch** ppParent) = 0;          // 8
     virtual HRESULT STDMETHODCALLTYPE AddAggregate(IUnknown* pInner, BOOL* pbResult) = 0;  // 9
+};
+
+// A compound property: a window onto rows of sub-properties (a scrolled array).
+struct IDBCOMPPROP : public IDispatch
+{
+    virtual HRESULT STDMETHODCALLTYPE Reserved7() = 0;                                         // 7
+    // total rows, first row shown, page size, and a fourth number the host keeps for itself
+    virtual HRESULT STDMETHODCALLTYPE GetContext(long* pnTotal, long* pnFirst, long* pnPage,
+        long* pnHost) = 0;                                                                       // 8
+    virtual HRESULT STDMETHODCALLTYPE Reserved9() = 0;                                         // 9
+    virtual HRESULT STDMETHODCALLTYPE Reserved10() = 0;                                        // 10
+    virtual HRESULT STDMETHODCALLTYPE GetSubItem(long nIndex, IDispatch** ppItem) = 0;         // 11
+    virtual HRESULT STDMETHODCALLTYPE GetExtType(WORD* pnType) = 0;                            // 12
+};
+
+// The host's schema of an object's properties: categories and extended descriptions.
+struct IDBPROPSCHEMA : public IDispatch
+{
+    virtual HRESULT STDMETHODCALLTYPE Reserved7() = 0;                                         // 7
+    virtual HRESULT STDMETHODCALLTYPE Reserved8() = 0;                                         // 8
+    virtual HRESULT STDMETHODCALLTYPE GetCategoryText(long nCategory, BSTR* pbstrName,
+        BSTR* pbstrDescription, long* pnHost1, long* pnHost2) = 0;                             // 9
+    virtual HRESULT STDMETHODCALLTYPE GetExtDescription(long nCategory, long nIndex, WORD* pnCtrlType,
+        VARIANT* pvarFirst, VARIANT* pvarSecond, BSTR* pbstrText1, BSTR* pbstrText2, long* pnHost) = 0;  // 10
+    virtual HRESULT STDMETHODCALLTYPE Reserved11() = 0;                                        // 11
+    virtual HRESULT STDMETHODCALLTYPE Locate(DWORD nID, long* pnCategory, long* pnIndex) = 0;  // 12
+    virtual HRESULT STDMETHODCALLTYPE Reserved13() = 0;                                        // 13
+    virtual HRESULT STDMETHODCALLTYPE Reserved14() = 0;                                        // 14
+    virtual HRESULT STDMETHODCALLTYPE Reserved15() = 0;                                        // 15
+    virtual HRESULT STDMETHODCALLTYPE GetInternalName(long nCategory, long nIndex, long nKind,
+        BSTR* pbstrName) = 0;                                                                    // 16
+};
+
+// A property whose choices are a list collection of its own.
+struct IDBPROPLIST : public IDispatch
+{
+    virtual HRESULT STDMETHODCALLTYPE Reserved7() = 0;                                         // 7
+    virtual HRESULT STDMETHODCALLTYPE get_List(IDispatch** ppList) = 0;                        // 8
+    virtual HRESULT STDMETHODCALLTYPE Reserved9() = 0;                                         // 9
+    virtual HRESULT STDMETHODCALLTYPE Reserved10() = 0;                                        // 10
+    virtual HRESULT STDMETHODCALLTYPE GetSubItem(long nItemID, IDispatch** ppItem) = 0;        // 11
+};
+
+// A table provider that takes new rows.
+struct IDBTABLEEDIT : public IDispatch
+{
+    virtual HRESULT STDMETHODCALLTYPE Reserved7() = 0;                                         // 7
+    virtual HRESULT STDMETHODCALLTYPE AddRow(VARIANT varValue, DWORD* pnNewID) = 0;            // 8
+};
+
+// A provider of named arrays (two-column text tables) by key.
+struct IDBNARRAYSOURCE : public IDispatch
+{
+    virtual HRESULT STDMETHODCALLTYPE GetArray(VARIANT varKey, VARIANT* pvarArray) = 0;        // 7
+    virtual HRESULT STDMETHODCALLTYPE GetValue(VARIANT varKey, VARIANT* pvarValue) = 0;        // 8
+};
+
+// The host's property view server: draws values the library cannot.
+struct IDBPROPDRAW : public IDispatch
+{
+    virtual HRESULT STDMETHODCALLTYPE Draw(HDC hDC, long nLeft, long nTop, long nRight, long nBottom,
+        IDispatch* pProp, long nItemState) = 0;                                                  // 7
 };

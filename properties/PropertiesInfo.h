@@ -1,8 +1,12 @@
 // PropertiesInfo.h - descriptions of properties and the process-wide table the host fills.
 //
 //   SPropertyInfo       one property's description (type, id, name, prompt, images, values)
+//   SControlInfo        a description with the editor window made for it and its slot
+//   SPropCategoryInfo   a category's name and description
 //   CPropertiesInfo     an ordered list of descriptions with an index by id
+//   CControlsInfo       an ordered list of SControlInfo (no index)
 //   g_pPropertiesInfoStuff  the host's table of registered descriptions
+//   AddPropInfo         a description built from the resource module, added to that table
 #pragma once
 
 #include <afxdisp.h>
@@ -44,6 +48,28 @@ private:
     void Free();
 };
 
+struct AFX_EXT_CLASS SControlInfo : public SPropertyInfo
+{
+    SControlInfo() : m_pWnd(NULL), m_nSlot(-1) {}
+
+    CWnd* m_pWnd;       // the editor window, when one is made
+    int m_nSlot;
+};
+
+struct AFX_EXT_CLASS SPropCategoryInfo
+{
+    SPropCategoryInfo() : m_nValue1(0), m_nValue2(-1), m_nValue3(0) {}
+    SPropCategoryInfo(const SPropCategoryInfo& src) = default;
+    SPropCategoryInfo& operator=(const SPropCategoryInfo& src) = default;
+    virtual ~SPropCategoryInfo() {}
+
+    CString m_strName;
+    CString m_strDescription;
+    DWORD m_nValue1;
+    long m_nValue2;
+    DWORD m_nValue3;
+};
+
 class AFX_EXT_CLASS CPropertiesInfo
 {
 public:
@@ -76,5 +102,45 @@ private:
     CPropertiesInfo& operator=(const CPropertiesInfo&) = delete;
 };
 
+class AFX_EXT_CLASS CControlsInfo
+{
+public:
+    CControlsInfo() {}
+    virtual ~CControlsInfo();
+
+    // A new description (flag PROPINFO_OWNED added; a reference on pObject when nFlags has
+    // PROPINFO_REFERENCED) for the editor pWnd in slot nSlot, appended / inserted at nPos.
+    int Add(DWORD nID, WORD nType, CString* pName, CString* pPrompt, CSize size, CImageList* pImages,
+        int nImage, IUnknown* pObject, UINT nFlags, CWnd* pWnd, int nSlot);
+    int Insert(int nPos, DWORD nID, WORD nType, CString* pName, CString* pPrompt, CSize size,
+        CImageList* pImages, int nImage, IUnknown* pObject, UINT nFlags, CWnd* pWnd, int nSlot);
+    // Takes pInfo out (deleting it when owned); FALSE when it is not in the list.
+    BOOL Remove(SControlInfo* pInfo);
+    void RemoveAt(int nStart, int nCount = 1);
+    void RemoveAll();
+    int GetSize() const { return (int)m_arrInfo.GetSize(); }
+    SControlInfo* GetAt(int nIndex) const;
+
+private:
+    static SControlInfo* Make(DWORD nID, WORD nType, CString* pName, CString* pPrompt, CSize size,
+        CImageList* pImages, int nImage, IUnknown* pObject, UINT nFlags, CWnd* pWnd, int nSlot);
+    static void Free(SControlInfo* pInfo);
+
+    CPtrArray m_arrInfo;
+
+    CControlsInfo(const CControlsInfo&) = delete;
+    CControlsInfo& operator=(const CControlsInfo&) = delete;
+};
+
 // The host's table of registered descriptions; the library only reads it (NULL: none).
 extern AFX_EXT_DATA CPropertiesInfo* g_pPropertiesInfoStuff;
+
+// A description of property nID built from the resource module: name and prompt from string
+// resources (a missing string leaves its field empty), images from a bitmap whose height is the
+// width of one image (grey RGB(192,192,192) is transparent).  With bExtractIcon the image nImage
+// becomes the description's icon; otherwise the image list itself is kept (and owned).  Added to
+// g_pPropertiesInfoStuff; 1, or 0 without that table.
+AFX_EXT_API int AddPropInfo(DWORD nID, WORD nType, UINT nNameID, UINT nPromptID, UINT nBitmapID,
+    int nImage, BOOL bExtractIcon);
+// The same with an icon resource.
+AFX_EXT_API int AddPropInfo(DWORD nID, WORD nType, UINT nNameID, UINT nPromptID, UINT nIconID);

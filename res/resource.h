@@ -127,3 +127,6 @@
 // Tree combo box (controls/): the popup tree
 #define IDD_POPUPTREE                   26043
 #define IDC_POPUPTREE_TREE              100
+// Property inspector (properties/): the prompt prefix of a property without a registered
+// description
+#define IDS_PROP_CHANGE             26040

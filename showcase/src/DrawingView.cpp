@@ -1,6 +1,7 @@
 // DrawingView.cpp - the drawing area of the showcase.
 #include "DrawingView.h"
 #include "resource.h"
+#include "SceneObjects.h"
 
 namespace
 {
@@ -25,6 +26,7 @@ BEGIN_MESSAGE_MAP(CDrawingView, CWnd)
     ON_UPDATE_COMMAND_UI(ID_VIEW_GRID, OnUpdateViewGrid)
     ON_COMMAND(ID_VIEW_AXES, OnViewAxes)
     ON_UPDATE_COMMAND_UI(ID_VIEW_AXES, OnUpdateViewAxes)
+    ON_COMMAND(ID_VIEW_RECOLOUR, OnViewRecolour)
 END_MESSAGE_MAP()
 
 CDrawingView::CDrawingView()
@@ -84,6 +86,11 @@ BOOL CDrawingView::OnEraseBkgnd(CDC* /*pDC*/)
     return TRUE;    // OnPaint covers every pixel
 }
 
+void CDrawingView::OnViewRecolour()
+{
+    OnObjectsRecolour();
+}
+
 void CDrawingView::OnPaint()
 {
     CPaintDC dc(this);
@@ -100,6 +107,7 @@ void CDrawingView::OnPaint()
     }
     if (m_bShowAxes)
         DrawAxes(&dc, rectClient);
+    DrawObjectsScene(&dc, rectClient);
 }
 
 void CDrawingView::DrawGrid(CDC* pDC, const CRect& rectClient, COLORREF clrMinorGrid,

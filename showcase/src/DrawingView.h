@@ -36,5 +36,6 @@ protected:
     afx_msg void OnUpdateViewGrid(CCmdUI* pCmdUI);
     afx_msg void OnViewAxes();
     afx_msg void OnUpdateViewAxes(CCmdUI* pCmdUI);
+    afx_msg void OnViewRecolour();      // the objects scene's late-bound change
     DECLARE_MESSAGE_MAP()
 };

@@ -9,6 +9,7 @@
 #include "SceneMenus.h"
 #include "SceneColorPickers.h"
 #include "SceneFiles.h"
+#include "SceneObjects.h"
 #include <initializer_list>
 
 namespace
@@ -33,6 +34,7 @@ void ResetFrame(CMainFrame* pFrame)
     HideMenusScene();
     HideColorPickersScene();
     HideTreeComboScene();
+    HideObjectsScene();
     pFrame->SetColorScheme(CHostColorScheme::schemeStandard);
     SetBandScheme(pFrame, UIL_BANDSTYLE_DEFAULT);
     pFrame->ResetDocking(FALSE, CPoint(0, 0));
@@ -191,6 +193,14 @@ BOOL SceneTreeComboOnFrame(CMainFrame* pFrame)
     return SceneTreeCombo(pFrame);
 }
 
+// Layers and a line style as named objects drawn from their properties, one recoloured
+// late-bound, and the animated indicator in the status bar (SceneObjects.cpp).
+BOOL SceneObjectsOnFrame(CMainFrame* pFrame)
+{
+    ResetFrame(pFrame);
+    return SceneObjects(pFrame);
+}
+
 const SHOWCASE_SCENE s_scenes[] =
 {
     { "main", "Main window with an empty drawing", SceneMain },
@@ -207,6 +217,7 @@ const SHOWCASE_SCENE s_scenes[] =
     { "pickers", "Colour combo, popup button, colour field with eyedropper, pen and brush indicator, an unregistered special colour", SceneColorPickersOnFrame },
     { "color-popup", "The colour popup in its advanced view, anchored under a colour combo box", SceneColorPopupOnFrame },
     { "tree-combo", "A tree combo box of drawing templates with its popup tree dropped down", SceneTreeComboOnFrame },
+    { "objects", "Layers and a line style as named objects, the walls recoloured late-bound, the indicator busy in the status bar", SceneObjectsOnFrame },
 };
 }
 

@@ -23,3 +23,7 @@
 // the drawing's context menu (SceneMenus.cpp)
 #define IDR_DRAWING_CONTEXT 140
 #define ID_FILE_FAVORITEFOLDERS 32800
+// the objects scene: the late-bound recolouring and the indicator's clips (indicatorclips.py)
+#define ID_VIEW_RECOLOUR    32801
+#define IDR_INDICATOR_SMALL 401
+#define IDR_INDICATOR_LARGE 402
