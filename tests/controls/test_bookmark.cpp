@@ -330,7 +330,9 @@ TEST_F(TabStrip, TheThreeLayoutsPlaceTabsAfterTheScrollButtons)
         // the length along the strip counts from 26 in every layout
         EXPECT_EQ(bVert ? 24 : 326, m_strip.m_nTotalCX) << c.dwStyle;
         if (bVert)
+        {
             EXPECT_EQ(326, m_strip.m_nTotalCY) << c.dwStyle;
+        }
         EXPECT_TRUE(m_strip.m_btnBack.IsWindowEnabled()) << c.dwStyle;
         EXPECT_TRUE(m_strip.m_btnForward.IsWindowEnabled()) << c.dwStyle;
     }

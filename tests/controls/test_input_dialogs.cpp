@@ -70,7 +70,9 @@ TEST(InputDialogs, EditIntChecksTheRangeKeepsTheDialogOpenAndReturnsWhatWasConfi
         EXPECT_EQ(run.nResult, nResult) << run.lpszName;
         EXPECT_EQ(run.nValueAfter, nValue) << run.lpszName;
         if (run.lpszPrompt != NULL)
+        {
             EXPECT_STREQ(run.lpszPrompt, script.m_strDialogText) << run.lpszName;
+        }
     }
 }
 

@@ -60,7 +60,9 @@ TEST_P(BandLayout, PlacesAndHidesButtons)
     {
         EXPECT_EQ(c.rectItems[i].IsRectEmpty(), band.GetItem(i)->m_bHidden != 0) << "button " << i;
         if (!c.rectItems[i].IsRectEmpty())
+        {
             EXPECT_EQ(c.rectItems[i], band.GetItem(i)->m_rect) << "button " << i;
+        }
     }
     EXPECT_EQ(c.rectText, band.GetTextRect());
 }

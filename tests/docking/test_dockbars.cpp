@@ -108,7 +108,9 @@ TEST_F(Docking, EnableDockingMakesTheLibrarysDockBarsOncePerSide)
         EXPECT_EQ(c.bRight, DockBar(59421) != NULL) << c.dwStyle;
         EXPECT_EQ(c.bBottom, DockBar(59422) != NULL) << c.dwStyle;
         if (pTopBefore != NULL)
+        {
             EXPECT_EQ(pTopBefore, DockBar(59419));
+        }
         pTopBefore = DockBar(59419);
     }
     EXPECT_EQ(RUNTIME_CLASS(CMiniDockFrameWnd), m_pHost->m_pFloatingFrameClass);

@@ -122,9 +122,13 @@ TEST(Paths, IsPathValidCreatesChainsAsksTheUserAndRestoresTheCurrentDirectory)
         EXPECT_TRUE(script.Run([&] { nResult = IsPathValid(a.strPath.c_str(), 1, a.bCreate); })) << a.strPath;
         EXPECT_EQ(a.nResult, nResult) << a.strPath;
         if (!a.strText.empty())
+        {
             EXPECT_STREQ(a.strText.c_str(), script.m_strDialogText) << a.strPath;
+        }
         if (a.strPath.find("plain.txt") != std::string::npos)
+        {
             EXPECT_STREQ(("Folder \"" + strBase + "\\plain.txt\\sub\\\" cannot be created.").c_str(), script.m_strDialogText);
+        }
     }
     EXPECT_TRUE(IsFolder(strNew));
     EXPECT_EQ(strStart, CurrentDir());

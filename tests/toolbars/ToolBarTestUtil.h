@@ -27,7 +27,7 @@ public:
                     m_commands.push_back(nID);
                 return TRUE;
             }
-            if (nCode == CN_UPDATE_COMMAND_UI)
+            if (nCode == (int)CN_UPDATE_COMMAND_UI)
             {
                 CCmdUI* pCmdUI = (CCmdUI*)pExtra;
                 auto e = m_enable.find(nID);

@@ -334,7 +334,9 @@ TEST_F(CoolMenu, OpenMenuIsOwnerDrawnWithImagesAndShortcutsAndPlainAfterClosing)
     {
         EXPECT_FALSE(IsOwnerDrawn(menu.m_hMenu, i)) << i;
         if (i != 1)
+        {
             EXPECT_EQ(CString(s_textsWithShortcuts[i]), MenuText(menu.m_hMenu, i)) << i;
+        }
     }
     EXPECT_TRUE(::GetMenuState(menu.m_hMenu, 1, MF_BYPOSITION) & MF_SEPARATOR);
     EXPECT_TRUE(::GetMenuState(menu.m_hMenu, 3, MF_BYPOSITION) & MF_CHECKED);
@@ -531,7 +533,9 @@ TEST_F(CoolMenu, MeasuredSizesFollowTextButtonAndHostImageSize)
         m_mgr.Destroy();
         m_mgr.Install(m_pFrame);
         if (row.bToolbar)
+        {
             ASSERT_EQ(1, m_mgr.LoadToolbar(IDR_CM_TOOLBAR_A));
+        }
         m_mgr.m_nMinWidth = row.nMinWidth;
         m_pFrame->m_fnCommandImage = [&](WPARAM wParam, LPARAM lParam) -> LRESULT {
             if (wParam != 0 || row.nHostImage == 0)
@@ -650,7 +654,9 @@ TEST_F(CoolMenu, EntriesDrawTheirImageCheckMarkHighlightAndDisabledLook)
         EXPECT_TRUE(Contains(m_mgr.m_drawn, mii.wID));
 
         if (row.clrImage != CLR_NONE)
+        {
             EXPECT_EQ(row.nImagePixels, canvas.Count(row.clrImage, rcButton)) << row.nPos << "/" << row.nState;
+        }
         EXPECT_EQ(row.nMarkPixels, canvas.Count(clrMark, rcButton)) << row.nPos << "/" << row.nState;
         // the far right of the entry is past the text: background only
         EXPECT_EQ(row.bHighlight ? clrHighlight : clrMenu, canvas.Pixel(rcItem.right - 2, 10))
@@ -705,7 +711,9 @@ TEST_F(CoolMenu, PopupMenuFrameHandsTheMenuAndItsCommandToTheOwner)
         EXPECT_FALSE(IsOwnerDrawn(menu.m_hMenu, 0));
         ASSERT_EQ(row.nCommands, m_pFrame->m_commands.size()) << row.nFlags;
         if (row.nCommands == 1)
+        {
             EXPECT_EQ(ID_CM_SAVE, m_pFrame->m_commands[0]);
+        }
     }
 
     CMenu menu;

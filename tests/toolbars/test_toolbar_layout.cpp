@@ -78,7 +78,9 @@ TEST_F(ToolBarLayout, FixedSizeDockedAndUndocked)
         EXPECT_EQ(c.size, pBar->CalcFixedLayout(FALSE, TRUE)) << "style " << c.nStyle << " dock " << c.nDock;
         EXPECT_EQ(c.size, pBar->CalcDynamicLayout(-1, LM_HORZ | LM_HORZDOCK));
         if (c.nDock != 0)
+        {
             EXPECT_EQ(c.size, WindowSize(pBar)) << "the dock bar gives it that size";
+        }
     }
 }
 
