@@ -294,6 +294,29 @@ TEST_F(Docking, FloatingFrameRollsUpAndBackAndWithControlAllOfThem)
     EXPECT_EQ(nFramesBefore + 2, (int)g_UILMiniDockFrameWndArray.GetSize());
 }
 
+TEST_F(Docking, ABarFloatedOffEveryMonitorComesBackWhenDocked)
+{
+    m_pHost->EnableDocking(CBRS_ALIGN_ANY);
+    m_pHost->m_pFloatingFrameClass = RUNTIME_CLASS(CUILMiniDockFrameWnd);
+    CDockWnd* p = MakeDockWnd("Far away", CSize(140, 120));
+    m_pHost->FloatControlBar(p, CPoint(-30000, -30000), CBRS_ALIGN_TOP);
+    CFrameWnd* pFloating = p->GetParentFrame();
+    ASSERT_TRUE(pFloating != NULL && pFloating != m_pHost);
+    CRect rectFar = ScreenRect(pFloating);
+    EXPECT_TRUE(::MonitorFromRect(&rectFar, MONITOR_DEFAULTTONULL) == NULL);
+    HWND hFloating = pFloating->m_hWnd;
+
+    // docking takes the place on the dock bar, not the far position it came from
+    m_pHost->DockControlBar(p, AFX_IDW_DOCKBAR_RIGHT);
+    m_pHost->RecalcLayout();
+    PumpTestMessages(20);
+    EXPECT_EQ((CWnd*)DockBar(AFX_IDW_DOCKBAR_RIGHT), p->GetParent());
+    CRect rectBoth;
+    EXPECT_TRUE(rectBoth.IntersectRect(ScreenRect(p), ScreenRect(m_pHost)));
+    EXPECT_TRUE(p->IsWindowVisible());
+    EXPECT_FALSE(::IsWindow(hFloating) && ::IsWindowVisible(hFloating)) << "the empty floating frame stays up";
+}
+
 TEST_F(Docking, RollingUpOneDockWindowRollsUpItsRow)
 {
     m_pHost->m_bAnswerManager = TRUE;
