@@ -327,8 +327,8 @@
     { WM_COMMAND, CN_UPDATE_COMMAND_UI, (WORD)id, (WORD)id, AfxSigCmdUI, \
       (AFX_PMSG)(static_cast< void (AFX_MSG_CALL CCmdTarget::*)(CCmdUI*) >(memberFxn)) },
 #define ON_UPDATE_COMMAND_UI_RANGE(id, idLast, memberFxn) \
-    { WM_COMMAND, CN_UPDATE_COMMAND_UI, (WORD)id, (WORD)idLast, AfxSigCmdUI_RANGE, \
-      (AFX_PMSG)(static_cast< void (AFX_MSG_CALL CCmdTarget::*)(CCmdUI*, UINT) >(memberFxn)) },
+    { WM_COMMAND, CN_UPDATE_COMMAND_UI, (WORD)id, (WORD)idLast, AfxSigCmdUI, \
+      (AFX_PMSG)(static_cast< void (AFX_MSG_CALL CCmdTarget::*)(CCmdUI*) >(memberFxn)) },
 
 // control notifications (WM_COMMAND with a notification code)
 #define ON_CONTROL(wNotifyCode, id, memberFxn) \

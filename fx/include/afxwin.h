@@ -270,8 +270,7 @@ enum AfxSig
     AfxSigNotify_b,     // BOOL (NMHDR*, LRESULT*)
     AfxSigNotify_RANGE, // void (UINT, NMHDR*, LRESULT*)
     AfxSigNotify_EX,    // BOOL (UINT, NMHDR*, LRESULT*)
-    AfxSigCmdUI,        // void (CCmdUI*)
-    AfxSigCmdUI_RANGE   // void (CCmdUI*, UINT)
+    AfxSigCmdUI         // void (CCmdUI*), also for ranges
 };
 
 // special notification codes for command and update entries (nCode)

@@ -87,7 +87,6 @@ union CmdMessageFunctions
     void (AFX_MSG_CALL CCmdTarget::*pfn_NOTIFY_RANGE)(UINT, NMHDR*, LRESULT*);
     BOOL (AFX_MSG_CALL CCmdTarget::*pfn_NOTIFY_EX)(UINT, NMHDR*, LRESULT*);
     void (AFX_MSG_CALL CCmdTarget::*pfn_UPDATE)(CCmdUI*);
-    void (AFX_MSG_CALL CCmdTarget::*pfn_UPDATE_RANGE)(CCmdUI*, UINT);
 };
 
 BOOL PASCAL CCmdTarget::DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSG pfn,
@@ -136,17 +135,13 @@ BOOL PASCAL CCmdTarget::DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode,
             bResult = (pTarget->*mmf.pfn_NOTIFY_EX)(nID, pNotify->pNMHDR, pNotify->pResult);
         break;
     }
-    case AfxSigCmdUI:
-    case AfxSigCmdUI_RANGE:
+    case AfxSigCmdUI:     // one command or a range: the handler reads the id from pCmdUI->m_nID
     {
         CCmdUI* pCmdUI = (CCmdUI*)pExtra;
         if (pCmdUI == NULL)
             return FALSE;
         pCmdUI->m_bContinueRouting = FALSE;
-        if (nSig == AfxSigCmdUI)
-            (pTarget->*mmf.pfn_UPDATE)(pCmdUI);
-        else
-            (pTarget->*mmf.pfn_UPDATE_RANGE)(pCmdUI, nID);
+        (pTarget->*mmf.pfn_UPDATE)(pCmdUI);
         bResult = !pCmdUI->m_bContinueRouting;
         pCmdUI->m_bContinueRouting = FALSE;
         break;

@@ -66,6 +66,8 @@ protected:
         ++m_nCommandCount;
     }
     afx_msg void OnUpdateCmd100(CCmdUI* pCmdUI) { pCmdUI->Enable(m_bEnableCmd100); }
+    // one handler for a range of updates, told the command by the CCmdUI
+    afx_msg void OnUpdateCmdRange(CCmdUI* pCmdUI) { pCmdUI->Enable(pCmdUI->m_nID != 209); }
     afx_msg void OnCmdRange(UINT nID)
     {
         m_nLastCommand = nID;
@@ -95,6 +97,7 @@ BEGIN_MESSAGE_MAP(CRecordingWnd, CWnd)
     ON_COMMAND(100, &CRecordingWnd::OnCmd100)
     ON_UPDATE_COMMAND_UI(100, &CRecordingWnd::OnUpdateCmd100)
     ON_COMMAND_RANGE(200, 210, &CRecordingWnd::OnCmdRange)
+    ON_UPDATE_COMMAND_UI_RANGE(200, 210, &CRecordingWnd::OnUpdateCmdRange)
     ON_NOTIFY(NM_CLICK, 5, &CRecordingWnd::OnClickNotify)
 END_MESSAGE_MAP()
 
@@ -195,6 +198,8 @@ TEST(MessageMaps, CommandsRangesAndDisabledCommands)
     // a menu command that the update handler disables is not carried out
     wnd.m_bEnableCmd100 = FALSE;
     wnd.SendMessage(WM_COMMAND, MAKEWPARAM(100, 0), 0);
+    EXPECT_EQ(2, wnd.m_nCommandCount);
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(209, 0), 0);     // disabled by the range's update handler
     EXPECT_EQ(2, wnd.m_nCommandCount);
 
     // "who would handle it?" answers without calling the handler
