@@ -366,8 +366,11 @@ TEST_F(FlyOutTest, PopupBarPlaceAndApproach)
     // a command of the toolbar goes to the watched window with the extra value; the popup stays
     // away until the cursor has left B
     popup.SetExtra(77);
-    popup.SendMessage(WM_COMMAND, ID_TBTEST_B, (LPARAM)popup.m_wndToolBar.GetSafeHwnd());
-    PumpTestMessages(20);
+    CRect rcB;
+    popup.m_wndToolBar.GetItemRect(1, &rcB);
+    CMouseScript click;
+    click.MoveTo(ScreenPoint(&popup.m_wndToolBar, rcB.CenterPoint())).LeftDown().LeftUp().Wait(50);
+    ASSERT_TRUE(click.Run());
     ASSERT_EQ(1, watched.Count(WM_COMMAND));
     EXPECT_EQ((WPARAM)ID_TBTEST_B, watched.Last(WM_COMMAND)->wParam);
     EXPECT_EQ(77, watched.Last(WM_COMMAND)->lParam);
@@ -379,4 +382,81 @@ TEST_F(FlyOutTest, PopupBarPlaceAndApproach)
     }
     EXPECT_TRUE(popup.IsWindowVisible()) << "back after the cursor left B";
     EXPECT_FALSE(popup.m_bSuppressed);
+}
+
+TEST_F(FlyOutTest, MenuEntriesTakeTheHostsStateAndAreDrawnFromTheToolbarsImages)
+{
+    CToolBarEx* pBar = MakeFlyBar(0);
+    m_pHost->m_enable[ID_TBTEST_Y] = FALSE;
+    m_pHost->m_check[ID_TBTEST_Z] = 1;
+    CPopupToolBar menu(pBar);
+    ASSERT_EQ(1, menu.AppendFromToolBar(IDR_TBTEST_MENU, 16, 0));
+    ASSERT_EQ(3u, menu.GetMenuItemCount());
+    EXPECT_FALSE(menu.GetMenuState(0, MF_BYPOSITION) & (MF_GRAYED | MF_CHECKED));
+    EXPECT_TRUE(menu.GetMenuState(1, MF_BYPOSITION) & MF_GRAYED);
+    EXPECT_TRUE(menu.GetMenuState(2, MF_BYPOSITION) & MF_CHECKED);
+    EXPECT_FALSE(menu.HasSeparators());
+
+    // buttons 23 x 22: entries as high, 23 - check mark + 7 wide
+    MEASUREITEMSTRUCT mis = { ODT_MENU, 0, ID_TBTEST_X, 0, 0, 0 };
+    menu.MeasureItem(&mis);
+    EXPECT_EQ(22u, mis.itemHeight);
+    EXPECT_EQ((UINT)(30 - ::GetSystemMetrics(SM_CXMENUCHECK)), mis.itemWidth);
+
+    // a 30 x 22 entry: the 16 x 15 image goes to (7, 3); selected one up and left in a raised
+    // frame, checked one down and right
+    const COLORREF clrLight = ::GetSysColor(COLOR_3DHILIGHT), clrShadow = ::GetSysColor(COLOR_3DSHADOW);
+    struct { UINT nState; int dx; COLORREF clrTopLeft; } rows[] = {
+        { 0, 0, ::GetSysColor(COLOR_BTNFACE) },
+        { ODS_SELECTED, -1, clrLight },
+        { ODS_CHECKED, 1, clrShadow },
+    };
+    CRect rcNormal;
+    COLORREF clrImage = 0;
+    for (const auto& row : rows)
+    {
+        CPixelCanvas canvas(30, 22);
+        DRAWITEMSTRUCT dis = { ODT_MENU, 0, ID_TBTEST_Z, ODA_DRAWENTIRE, row.nState, NULL, canvas.DC().GetSafeHdc(),
+            { 0, 0, 30, 22 }, 2 };
+        menu.DrawItem(&dis);
+        if (row.nState == 0)
+        {
+            clrImage = canvas.Pixel(15, 10);
+            rcNormal = canvas.Bounds(clrImage);
+            EXPECT_TRUE(CRect(7, 3, 23, 18).PtInRect(rcNormal.TopLeft())) << "centred";
+        }
+        CRect rcShifted(rcNormal);
+        rcShifted.OffsetRect(row.dx, row.dx);
+        EXPECT_EQ(rcShifted, canvas.Bounds(clrImage)) << row.nState;
+        EXPECT_EQ(row.clrTopLeft, canvas.Pixel(0, 0)) << row.nState;
+    }
+    EXPECT_EQ(ID_TBTEST_Z, CPopupToolBar::GetTipCommand()) << "the selected entry's tip is next";
+    EXPECT_TRUE(CPopupToolBar::GetLastIcon() != NULL);
+    // a disabled entry is embossed: none of the image's own colour
+    CPixelCanvas canvas(30, 22);
+    DRAWITEMSTRUCT dis = { ODT_MENU, 0, ID_TBTEST_Y, ODA_DRAWENTIRE, ODS_GRAYED, NULL, canvas.DC().GetSafeHdc(),
+        { 0, 0, 30, 22 }, 1 };
+    menu.DrawItem(&dis);
+    EXPECT_EQ(0, canvas.Count(ImageColor(pBar, 1)));
+    CPopupToolBar::SetTipCommand(0);
+}
+
+TEST_F(FlyOutTest, TipGoesLeftOfItsEntryAtTheMonitorsEdgeAndHidesAfterItsTime)
+{
+    CToolBarEx* pBar = MakeFlyBar(0);
+    CToolTip2* pTip = CPopupToolBar::GetTipWnd(pBar);
+    ASSERT_TRUE(pTip != NULL);
+    const CRect rcMonitor = GetMonitorRect(CPoint(10, 10));
+    const CRect rcRight(rcMonitor.right - 40, 100, rcMonitor.right - 10, 122);
+    pTip->ShowBeside(rcRight, "Arc");
+    CRect rect;
+    pTip->GetWindowRect(&rect);
+    EXPECT_EQ(rcRight.left, rect.right);
+    EXPECT_EQ(100, rect.top);
+    pTip->ShowBeside(CRect(100, 50, 130, 72), "Arc");
+    pTip->GetWindowRect(&rect);
+    EXPECT_EQ(CPoint(130, 50), rect.TopLeft()) << "the same text is placed anew";
+    EXPECT_TRUE(pTip->IsWindowVisible());
+    pBar->SendMessage(WM_TIMER, FLYOUT_TIMER_TIPHIDE);
+    EXPECT_FALSE(pTip->IsWindowVisible());
 }
