@@ -192,7 +192,7 @@ CToolBarEx::~CToolBarEx()
 
 int CToolBarEx::IsFlyOut(UINT nIndex)
 {
-    if (m_hWnd == NULL || (int)nIndex >= (int)DefWindowProc(TB_BUTTONCOUNT, 0, 0))
+    if (m_hWnd == NULL || nIndex >= (UINT)DefWindowProc(TB_BUTTONCOUNT, 0, 0))
         return 0;
     TBBUTTON button;
     _GetButton((int)nIndex, &button);
@@ -220,7 +220,7 @@ CTBarInfo* CToolBarEx::GetTBarInfo(UINT nValue)
 
 int CToolBarEx::SetFlyOut(UINT nIndex, UINT nToolBarID, UINT nCommand)
 {
-    if (nToolBarID == 0 || m_hWnd == NULL || (int)nIndex >= (int)DefWindowProc(TB_BUTTONCOUNT, 0, 0))
+    if (nToolBarID == 0 || m_hWnd == NULL || nIndex >= (UINT)DefWindowProc(TB_BUTTONCOUNT, 0, 0))
         return 0;
     TBBUTTON button;
     _GetButton((int)nIndex, &button);
@@ -241,7 +241,7 @@ int CToolBarEx::SetFlyOut(UINT nIndex, UINT nToolBarID, UINT nCommand)
 int CToolBarEx::SetFlyOut(UINT nIndex, CTBarInfo* pInfo, UINT nCommand)
 {
     // a bad index must leave the descriptions as they were
-    if (pInfo == NULL || m_hWnd == NULL || (int)nIndex >= (int)DefWindowProc(TB_BUTTONCOUNT, 0, 0)
+    if (pInfo == NULL || m_hWnd == NULL || nIndex >= (UINT)DefWindowProc(TB_BUTTONCOUNT, 0, 0)
         || (GetButtonStyle((int)nIndex) & TBBS_SEPARATOR))
         return 0;
     INT_PTR nFound = -1;
@@ -606,8 +606,10 @@ void CToolBarEx::OnSize(UINT nType, int cx, int cy)
 
 int CToolBarEx::GetShowLevelCount() const
 {
-    int nCount = m_hWnd != NULL ? (int)((CToolBarEx*)this)->DefWindowProc(TB_BUTTONCOUNT, 0, 0) : 0;
-    for (INT_PTR i = 0; i < m_arShowLevel.GetSize() && i < nCount; i++)
+    const int nButtons = m_hWnd != NULL ? (int)((CToolBarEx*)this)->DefWindowProc(TB_BUTTONCOUNT, 0, 0) : 0;
+    int nCount = nButtons;
+    // levels of buttons that were removed since do not count
+    for (INT_PTR i = 0; i < m_arShowLevel.GetSize() && i < nButtons; i++)
         if (m_arShowLevel[i] != (DWORD)-1 && (int)m_arShowLevel[i] + 1 > nCount)
             nCount = (int)m_arShowLevel[i] + 1;
     return nCount;

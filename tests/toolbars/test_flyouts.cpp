@@ -86,7 +86,7 @@ TEST_F(FlyOutTest, HoldOpensTheMenuAndTheChosenCommandStaysOnTheButton)
         CRect rcTip, rcEntry;
         CString strTip;
         CMouseScript script;
-        script.MoveTo(Centre(pBar, 0)).LeftDown().Wait(500).LeftUp()
+        script.MoveTo(Centre(pBar, 0)).LeftDown().Wait(800).LeftUp()
               .Call([&] { nEntries = ReadOpenMenu().size(); });
         for (int i = 0; i < row.nDowns; i++)
             script.KeyPress(VK_DOWN).Wait(30);
@@ -135,7 +135,7 @@ TEST_F(FlyOutTest, FlyoutMenuButtonAsksTheOwnerForItsMenu)
     EXPECT_EQ(1, pBar->IsFlyOutMenu(ID_TBTEST_C));
     EXPECT_EQ(0, pBar->IsFlyOutMenu(ID_TBTEST_B));
     CMouseScript script;
-    script.MoveTo(Centre(pBar, 3)).LeftDown().Wait(500).LeftUp().Wait(50);
+    script.MoveTo(Centre(pBar, 3)).LeftDown().Wait(800).LeftUp().Wait(50);
     ASSERT_TRUE(script.Run());
     ASSERT_EQ(1, owner.Count(WM_TRACK_FLYOUTMENU));
     EXPECT_EQ((WPARAM)pBar, owner.Last(WM_TRACK_FLYOUTMENU)->wParam);
@@ -171,6 +171,7 @@ TEST_F(FlyOutTest, DescriptionsIconsAndBadInput)
     EXPECT_EQ(0, pBar->SetFlyOut(2, IDR_TBTEST_MENU, ID_TBTEST_X));    // separator
     EXPECT_EQ(0, pBar->SetFlyOut(9, IDR_TBTEST_MENU, ID_TBTEST_X));
     EXPECT_EQ(0, pBar->SetFlyOut(9, &info, 0));
+    EXPECT_EQ(0, pBar->SetFlyOut((UINT)-1, IDR_TBTEST_MENU, 0));
     EXPECT_EQ(0, pBar->SetFlyOut(3, (CTBarInfo*)NULL, 0));
     EXPECT_EQ(0, pBar->IsFlyOut(2));
     EXPECT_EQ(0, pBar->IsFlyOut(9));
