@@ -32,9 +32,13 @@ BEGIN_MESSAGE_MAP(CMainFrame, CUILMainFrame)
     ON_REGISTERED_MESSAGE(WM_GET_PALETTES_MANAGER, OnGetPalettesManager)
     ON_COMMAND(ID_FILE_FAVORITEFOLDERS, OnFileFavoriteFolders)
     ON_REGISTERED_MESSAGE(WM_FILEALARM, OnFileAlarm)
+    ON_COMMAND_RANGE(ID_DRAW_LINE, ID_DRAW_CIRCLE, OnDrawTool)
+    ON_UPDATE_COMMAND_UI(ID_DRAW_LINE, OnUpdateDrawTool)
+    ON_UPDATE_COMMAND_UI(ID_DRAW_ARC, OnUpdateDrawTool)
+    ON_UPDATE_COMMAND_UI(ID_DRAW_CIRCLE, OnUpdateDrawTool)
 END_MESSAGE_MAP()
 
-CMainFrame::CMainFrame() : m_pFolderAlarm(NULL), m_nFolderChanges(0)
+CMainFrame::CMainFrame() : m_nDrawTool(ID_DRAW_LINE), m_pFolderAlarm(NULL), m_nFolderChanges(0)
 {
 }
 
@@ -75,6 +79,17 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     {
         return -1;
     }
+    // the drawing tools fly out of one button, which then carries the tool chosen
+    if (!m_wndDrawBar.CreateEx(this, TBSTYLE_FLAT, dwBarStyle, CRect(0, 0, 0, 0), AFX_IDW_TOOLBAR + 5)
+        || !m_wndDrawBar.LoadToolBar(IDR_DRAWBAR) || !m_wndDrawBar.SetFlyOut(0, IDR_DRAWTOOLS, ID_DRAW_LINE))
+    {
+        return -1;
+    }
+    m_wndDrawBar.m_nFlyOutMode = 1;
+    LOGFONTA lf;
+    if (::GetObjectA(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf) && m_fontTip.CreateFontIndirect(&lf))
+        CToolTip2::SetTipFont(&m_fontTip);
+    m_wndDrawBar.SetWindowText("Draw");
     m_wndToolBar.SetWindowText("Standard");
     m_wndLeftBar.SetWindowText("Tools");
     m_wndShortBar.SetWindowText("Views");
@@ -101,6 +116,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_pFloatingFrameClass = RUNTIME_CLASS(CUILMiniDockFrameWnd);
     for (CUILToolBar* pBar : { &m_wndToolBar, &m_wndLeftBar, &m_wndShortBar })
         pBar->EnableDocking(CBRS_ALIGN_ANY);
+    m_wndDrawBar.EnableDocking(CBRS_ALIGN_ANY);
     m_wndLayers.EnableDocking(CBRS_ALIGN_ANY);
     m_wndObjects.EnableDocking(CBRS_ALIGN_ANY);
     m_wndProperties.EnableDocking(CBRS_ALIGN_ANY);
@@ -184,6 +200,9 @@ void CMainFrame::ResetToolBars()
     m_wndToolBar.GetWindowRect(&rect);
     rect.OffsetRect(rect.Width(), 0);
     DockControlBar(&m_wndShortBar, AFX_IDW_DOCKBAR_TOP, &rect);
+    m_wndShortBar.GetWindowRect(&rect);
+    rect.OffsetRect(rect.Width(), 0);
+    DockControlBar(&m_wndDrawBar, AFX_IDW_DOCKBAR_TOP, &rect);
     DockControlBar(&m_wndLeftBar, AFX_IDW_DOCKBAR_LEFT);
     while (m_wndShortBar.GetScrollOffset() > 0)
         m_wndShortBar.SendMessage(WM_SYSCOMMAND, UIL_SC_BANDBACK);
@@ -221,6 +240,8 @@ void CMainFrame::OnDestroy()
         ::RemoveDirectoryA(m_strWatchedFolder);     // only when nothing was left in it
     }
     SaveIniInt(szSettingsSection, szColorSchemeKey, m_colorScheme.GetScheme(), NULL);
+    // the tips' font goes with the frame
+    CToolTip2::SetTipFont(NULL);
     CUILMainFrame::OnDestroy();
 }
 
@@ -321,4 +342,22 @@ void CMainFrame::OnFileFavoriteFolders()
         dlg.GetFilteredFolders(&folders);
         folders.Save("Favorites", NULL);
     }
+}
+
+void CMainFrame::OnDrawTool(UINT nID)
+{
+    // the drawing bar has put the tool on its button already (mode 1); a command from elsewhere
+    // (a menu, a shortcut) must put it there too
+    m_nDrawTool = nID;
+    m_wndDrawBar.UpdateFlyOutButtons(nID);
+    CString strTool;
+    strTool.LoadString(nID);
+    CString strName;
+    AfxExtractSubString(strName, strTool, 1, '\n');
+    SetMessageText("Drawing tool: " + strName);
+}
+
+void CMainFrame::OnUpdateDrawTool(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(pCmdUI->m_nID == m_nDrawTool);
 }

@@ -20,6 +20,8 @@ public:
     CUILToolBar& GetLeftToolBar() { return m_wndLeftBar; }
     CUILToolBar& GetShortToolBar() { return m_wndShortBar; }
     CUILToolBar& GetPopupBar(int nLevel) { return nLevel == 0 ? m_wndPopupBar : m_wndPopupBar2; }
+    // the drawing tools: one flyout button that shows the tool chosen last
+    CToolBarEx& GetDrawBar() { return m_wndDrawBar; }
     // the toolbars where the application starts with them, popups closed
     void ResetToolBars();
     CStatusBar& GetStatusBar() { return m_wndStatusBar; }
@@ -48,6 +50,9 @@ protected:
     CUILToolBar m_wndShortBar;
     CUILToolBar m_wndPopupBar;
     CUILToolBar m_wndPopupBar2;
+    CToolBarEx m_wndDrawBar;
+    UINT m_nDrawTool;
+    CFont m_fontTip;            // the flyout tips' font: the GUI font
     CStatusBar m_wndStatusBar;
     CDockWnd m_wndLayers;
     CDockWnd m_wndObjects;
@@ -68,6 +73,8 @@ protected:
     afx_msg void OnUpdateViewDarkScheme(CCmdUI* pCmdUI);
     afx_msg LRESULT OnCreateDockContext(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnGetPalettesManager(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnDrawTool(UINT nID);
+    afx_msg void OnUpdateDrawTool(CCmdUI* pCmdUI);
 
     // files: favourite folders kept in the profile, and a folder watched for changes that the
     // status bar reports

@@ -7,6 +7,7 @@
 #include "SceneTabs.h"
 #include "SceneDialogs.h"
 #include "SceneMenus.h"
+#include "SceneFlyouts.h"
 #include "SceneColorPickers.h"
 #include "SceneFiles.h"
 #include "SceneObjects.h"
@@ -32,6 +33,7 @@ void ResetFrame(CMainFrame* pFrame)
     HideTabsScene();
     HideDialogsScene();
     HideMenusScene();
+    HideFlyoutsScene();
     HideColorPickersScene();
     HideTreeComboScene();
     HideObjectsScene();
@@ -146,6 +148,13 @@ BOOL SceneMenusOnFrame(CMainFrame* pFrame)
     return SceneMenus(pFrame);
 }
 
+// The drawing bar's flyout menu open, the arc's tip beside it (SceneFlyouts.cpp).
+BOOL SceneFlyoutsOnFrame(CMainFrame* pFrame)
+{
+    ResetFrame(pFrame);
+    return SceneFlyouts(pFrame);
+}
+
 // The integer input dialog and a resizing dialog at two sizes, modeless (SceneDialogs.cpp).
 BOOL SceneDialogsOnFrame(CMainFrame* pFrame)
 {
@@ -214,6 +223,7 @@ const SHOWCASE_SCENE s_scenes[] =
     { "toolbars", "Library toolbars docked on top and on the left, one scrolled along its band, a popup chain open", SceneToolBars },
     { "dialogs", "The integer input dialog and a resizing dialog at its own size and grown", SceneDialogsOnFrame },
     { "menus", "The drawing's context menu open: toolbar images, check marks and shortcut names beside the entries", SceneMenusOnFrame },
+    { "flyouts", "A flyout toolbar's menu held open from its button: drawing tools with the selected one's tip beside it", SceneFlyoutsOnFrame },
     { "pickers", "Colour combo, popup button, colour field with eyedropper, pen and brush indicator, an unregistered special colour", SceneColorPickersOnFrame },
     { "color-popup", "The colour popup in its advanced view, anchored under a colour combo box", SceneColorPopupOnFrame },
     { "tree-combo", "A tree combo box of drawing templates with its popup tree dropped down", SceneTreeComboOnFrame },

@@ -27,3 +27,10 @@
 #define ID_VIEW_RECOLOUR    32801
 #define IDR_INDICATOR_SMALL 401
 #define IDR_INDICATOR_LARGE 402
+// the drawing tools: a flyout bar whose one button drops down line, arc and circle
+// (drawtools.py draws the images)
+#define IDR_DRAWTOOLS       150
+#define IDR_DRAWBAR         151
+#define ID_DRAW_LINE        32810
+#define ID_DRAW_ARC         32811
+#define ID_DRAW_CIRCLE      32812
