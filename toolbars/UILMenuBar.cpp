@@ -13,6 +13,65 @@ BOOL IsSelectable(CUILItem* pItem)
         && !(pItem->m_nExStyle & UILIS_NOKEYSELECT);
 }
 
+// Alt with a letter goes to the window with the focus, which is rarely the frame; a keyboard
+// hook of the thread sees it first and hands it to the menu bar of the focus window's frame.
+UINT WM_UIL_MENUBARMNEMONIC = ::RegisterWindowMessageA("WM_UIL_MENUBARMNEMONIC");
+HHOOK s_hKeyHook = NULL;
+
+CPtrArray& KeyedBars()
+{
+    static CPtrArray s_bars;
+    return s_bars;
+}
+
+LRESULT CALLBACK MnemonicKeyProc(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const BOOL bAlt = (lParam & 0x20000000) != 0;
+    const BOOL bUp = (lParam & 0x80000000) != 0;
+    if (nCode == HC_ACTION && bAlt && !bUp && wParam != VK_MENU && wParam != VK_SPACE && wParam != VK_TAB
+        && wParam != VK_F4)
+    {
+        const UINT nChar = ::MapVirtualKeyA((UINT)wParam, 2 /* virtual key to character */) & 0xFFFF;
+        HWND hFocus = ::GetFocus();
+        HWND hRoot = hFocus != NULL ? ::GetAncestor(hFocus, GA_ROOT) : ::GetActiveWindow();
+        for (INT_PTR i = 0; nChar != 0 && hRoot != NULL && i < KeyedBars().GetSize(); i++)
+        {
+            CUILMenuBar* pBar = (CUILMenuBar*)KeyedBars()[i];
+            CWnd* pFrame = pBar->m_hook.GetHookedWnd();
+            if (pFrame != NULL && pFrame->m_hWnd == hRoot && pBar->IsWindowVisible()
+                && pBar->FindMnemonicItem(nChar) >= 0)
+            {
+                // the key is the bar's: the frame's system menu never sees it
+                ::PostMessageA(pBar->m_hWnd, WM_UIL_MENUBARMNEMONIC, nChar, 0);
+                return 1;
+            }
+        }
+    }
+    return ::CallNextHookEx(s_hKeyHook, nCode, wParam, lParam);
+}
+
+void KeyHookAdd(CUILMenuBar* pBar)
+{
+    for (INT_PTR i = 0; i < KeyedBars().GetSize(); i++)
+        if (KeyedBars()[i] == pBar)
+            return;
+    KeyedBars().Add(pBar);
+    if (s_hKeyHook == NULL)
+        s_hKeyHook = ::SetWindowsHookExA(WH_KEYBOARD, MnemonicKeyProc, NULL, ::GetCurrentThreadId());
+}
+
+void KeyHookRemove(CUILMenuBar* pBar)
+{
+    for (INT_PTR i = 0; i < KeyedBars().GetSize(); i++)
+        if (KeyedBars()[i] == pBar)
+            KeyedBars().RemoveAt(i--);
+    if (KeyedBars().GetSize() == 0 && s_hKeyHook != NULL)
+    {
+        ::UnhookWindowsHookEx(s_hKeyHook);
+        s_hKeyHook = NULL;
+    }
+}
+
 // the first entry of pBar the keys may select, -1 if none
 int FirstSelectable(CUILToolBar* pBar)
 {
@@ -53,6 +112,8 @@ BEGIN_MESSAGE_MAP(CUILMenuBar, CUILToolBar)
     ON_WM_CHAR()
     ON_WM_GETDLGCODE()
     ON_WM_KILLFOCUS()
+    ON_WM_LBUTTONUP()
+    ON_REGISTERED_MESSAGE(WM_UIL_MENUBARMNEMONIC, &CUILMenuBar::OnMnemonic)
 END_MESSAGE_MAP()
 
 CUILMenuBar::CUILMenuBar()
@@ -67,6 +128,7 @@ CUILMenuBar::CUILMenuBar()
 
 CUILMenuBar::~CUILMenuBar()
 {
+    KeyHookRemove(this);
     m_hook.m_pBar = NULL;
     m_hook.HookWindow(NULL);
 }
@@ -80,6 +142,34 @@ void CUILMenuBar::HookFrame(CFrameWnd* pFrame)
 {
     if (pFrame != NULL && pFrame->GetSafeHwnd() != NULL && m_hook.GetHookedWnd() != pFrame)
         m_hook.HookWindow(pFrame);
+    KeyHookAdd(this);
+}
+
+LRESULT CUILMenuBar::OnMnemonic(WPARAM wParam, LPARAM)
+{
+    return ActivateFromKeyboard((UINT)wParam);
+}
+
+void CUILMenuBar::OnLButtonUp(UINT nFlags, CPoint point)
+{
+    const int nPressed = m_nPressed;
+    CPoint ptScreen = point;
+    ClientToScreen(&ptScreen);
+    CWnd* pUnder = CWnd::WindowFromPoint(ptScreen);
+    const BOOL bOver = pUnder != NULL && pUnder->m_hWnd == m_hWnd;
+    CUILToolBar::OnLButtonUp(nFlags, point);
+    // a top-level entry without a popup is a command of its own, as in a menu; the toolbar sends
+    // only for bar buttons and popup entries
+    CUILItem* pItem = _GetButtonPtr(nPressed);
+    if (m_nBarStyle == 0 || !bOver || pItem == NULL || GetHitButton(point) != nPressed || pItem->IsDisabled()
+        || (pItem->m_nExStyle & (UILIS_POPUP | UILIS_BARITEM | UILIS_MENUIMAGES)))
+        return;
+    const UINT nID = GetItemCommand(nPressed);
+    CWnd* pOwner = GetOwner();
+    const HWND hOwner = pOwner != NULL ? pOwner->m_hWnd : NULL;
+    LeaveKeyboard();
+    if (nID != 0 && ::IsWindow(hOwner))
+        ::SendMessageA(hOwner, WM_COMMAND, MAKEWPARAM(nID, 0), 0);
 }
 
 int CUILMenuBar::Install(CFrameWnd* pFrame)

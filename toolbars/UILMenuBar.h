@@ -72,5 +72,7 @@ protected:
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg UINT OnGetDlgCode();
     afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg LRESULT OnMnemonic(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };

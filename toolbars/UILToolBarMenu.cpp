@@ -7,6 +7,7 @@
 #include "UILToolBar.h"
 #include "../frame/UILFrame.h"
 #include <afxpriv.h>
+#include <algorithm>
 
 namespace
 {
@@ -224,9 +225,21 @@ int CUILToolBar::ConvertMenu(CMenu* pMenu, int nLook)
         m_arrOwnedPopups.Add(pPopup);
         if (pOwner != NULL)
             pPopup->SetOwner(pOwner);
-        pPopup->ConvertMenu(pSub, nLook);
-        pPopup->SetNewStyle(UILBS_POPUPMENU | UILBS_CUSTOMLOOK, UILIS_TEXT | UILIS_IMAGE | UILIS_ACCELTEXT);
+        // entries of a menu whatever the bar above them looks like: image column, shortcuts
+        pPopup->ConvertMenu(pSub, (nLook | UILIS_MENUITEM | UILIS_MENUIMAGES | UILIS_ACCELTEXT) & ~UILIS_BARITEM);
         SetItemPopup(i, pPopup);
+    }
+    // a popup menu bar's entries are all as wide as the widest
+    if (m_nBarStyle & UILBS_POPUPMENU)
+    {
+        int cxWidest = 0;
+        for (int i = 0; i < GetItemCount(); i++)
+        {
+            CRect rect;
+            _GetButtonPtr(i)->GetRect(&rect);
+            cxWidest = std::max(cxWidest, rect.Width());
+        }
+        SetMinItemSize(cxWidest, m_sizeButton.cy);
     }
     m_nSelected = m_nExpanded = m_nPressed = -1;
     m_bDelayedButtonLayout = 1;

@@ -76,6 +76,8 @@ TEST_F(MenuBarTest, LoadedMenuBecomesItemsWithPopupBarsAllTheWayDown)
     EXPECT_EQ(0x14, pAlpha->GetBarStyleEx());
     EXPECT_EQ(0x14, pMore->GetBarStyleEx());
     EXPECT_EQ(UIL_MENUBAR_ITEMLOOK, pBar->_GetButtonPtr(3)->m_nExStyle & ~UILIS_VERTICAL);
+    EXPECT_EQ(UILIS_MENUITEM | UILIS_MENUIMAGES | UILIS_ACCELTEXT,
+        pAlpha->_GetButtonPtr(3)->m_nExStyle & (UILIS_MENUITEM | UILIS_MENUIMAGES | UILIS_ACCELTEXT | UILIS_BARITEM));
     EXPECT_FALSE(pAlpha->IsWindowVisible());
 
     // what cannot be loaded leaves the bar as it was
@@ -180,7 +182,8 @@ TEST_F(MenuBarTest, RightClickPopupSwitchesLooksAndItemOptions)
     // Down n times and Return in the popup that a right click on entry 3 opens
     auto choose = [&](int nDowns) {
         CMouseScript script;
-        script.MoveTo(ItemCentre(pBar, 3)).RightDown().RightUp().Wait(50)
+        script.MoveTo(ItemCentre(pBar, 3)).RightDown().RightUp()
+              .WaitFor([] { return !ReadOpenMenu().empty(); })
               .Call([&] { texts = ReadOpenMenu(&states); });
         for (int i = 0; i < nDowns; i++)
             script.KeyPress(VK_DOWN).Wait(20);
@@ -223,9 +226,10 @@ TEST_F(MenuBarTest, ToolbarCommandsSwitchItsBarStyle)
     CUILToolBar* pBar = MakeBar(IDR_TBTEST_BAR, 0x11, AFX_IDW_DOCKBAR_TOP);
     struct { UINT nID; int nStyle; int nLook; } rows[] = {
         { UIL_ID_BARSTYLE_MENU, 0x2, UILIS_MENUITEM | UILIS_TEXT | UILIS_ACCELTEXT },
-        { UIL_ID_BARSTYLE_PLAIN, 0x0, UILIS_BARITEM | UILIS_TEXT | UILIS_ACCELTEXT },
-        { UIL_ID_BARSTYLE_FOLLOW, 0x1, UILIS_BARITEM | UILIS_TEXT | UILIS_ACCELTEXT },
-        { UIL_ID_BARSTYLE_POPUPMENU, 0x14, UILIS_MENUITEM | UILIS_MENUIMAGES | UILIS_TEXT | UILIS_IMAGE },
+        // the bar's own look shows bar buttons as images only
+        { UIL_ID_BARSTYLE_PLAIN, 0x0, UILIS_BARITEM | UILIS_IMAGE | UILIS_ACCELTEXT },
+        { UIL_ID_BARSTYLE_FOLLOW, 0x1, UILIS_BARITEM | UILIS_IMAGE | UILIS_ACCELTEXT },
+        { UIL_ID_BARSTYLE_POPUPMENU, 0x14, UILIS_MENUIMAGES | UILIS_TEXT | UILIS_IMAGE },
         { UIL_ID_BARSTYLE_OWNLOOK, 0x11, UILIS_BARITEM | UILIS_IMAGE | UILIS_TEXT },
     };
     for (const auto& r : rows)
