@@ -108,6 +108,7 @@ IMPLEMENT_DYNAMIC(CUILMenuBar, CUILToolBar)
 
 BEGIN_MESSAGE_MAP(CUILMenuBar, CUILToolBar)
     ON_WM_RBUTTONDOWN()
+    ON_WM_RBUTTONDBLCLK()
     ON_WM_KEYDOWN()
     ON_WM_CHAR()
     ON_WM_GETDLGCODE()
@@ -405,6 +406,12 @@ void CUILMenuBar::OnRButtonDown(UINT nFlags, CPoint point)
         m_nOptionsItem = nHit;
     }
     menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, ptScreen.x, ptScreen.y, this);
+}
+
+void CUILMenuBar::OnRButtonDblClk(UINT nFlags, CPoint point)
+{
+    // a quick second right click is another right click
+    OnRButtonDown(nFlags, point);
 }
 
 BOOL CUILMenuBar::OnCommand(WPARAM wParam, LPARAM lParam)

@@ -184,7 +184,7 @@ TEST_F(MenuBarTest, RightClickPopupSwitchesLooksAndItemOptions)
         CMouseScript script;
         script.MoveTo(ItemCentre(pBar, 3)).RightDown().RightUp()
               .WaitFor([] { return !ReadOpenMenu().empty(); })
-              .Call([&] { texts = ReadOpenMenu(&states); });
+              .Call([&] { states.clear(); texts = ReadOpenMenu(&states); });
         for (int i = 0; i < nDowns; i++)
             script.KeyPress(VK_DOWN).Wait(20);
         script.KeyPress(VK_RETURN).Wait(50);
@@ -201,6 +201,7 @@ TEST_F(MenuBarTest, RightClickPopupSwitchesLooksAndItemOptions)
     ASSERT_TRUE(choose(2));
     ASSERT_EQ(2u, texts.size()) << "no item options without own look";
     EXPECT_TRUE(states[0] & MF_CHECKED);
+    EXPECT_FALSE(states[1] & MF_CHECKED);
     EXPECT_EQ(0x12, pBar->GetBarStyleEx());
 
     ASSERT_TRUE(choose(4));     // Text Only
