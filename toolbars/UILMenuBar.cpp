@@ -38,7 +38,7 @@ LRESULT CALLBACK MnemonicKeyProc(int nCode, WPARAM wParam, LPARAM lParam)
         {
             CUILMenuBar* pBar = (CUILMenuBar*)KeyedBars()[i];
             CWnd* pFrame = pBar->m_hook.GetHookedWnd();
-            if (pFrame != NULL && pFrame->m_hWnd == hRoot && pBar->IsWindowVisible()
+            if (pFrame != NULL && pFrame->m_hWnd == hRoot && ::IsWindowVisible(pBar->GetSafeHwnd())
                 && pBar->FindMnemonicItem(nChar) >= 0)
             {
                 // the key is the bar's: the frame's system menu never sees it
@@ -92,7 +92,7 @@ LRESULT CUILMenuBarHook::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     {
         // F10 or Alt alone (0), or Alt with a character; Alt+Space stays the system menu's
         if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_KEYMENU && lParam != ' '
-            && pBar->IsWindowVisible() && pBar->ActivateFromKeyboard((UINT)lParam))
+            && ::IsWindowVisible(pBar->m_hWnd) && pBar->ActivateFromKeyboard((UINT)lParam))
             return 0;
         // a command chosen from the bar's popups ends the walk that opened them
         if (message == WM_COMMAND && lParam == 0 && pBar->IsKeyboardActive())

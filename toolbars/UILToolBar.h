@@ -4,9 +4,9 @@
 // too short for its items, and the plain framework toolbar behaviour at bar style 0.
 //
 // Classes and functions here:
-//   CUILToolBar           the toolbar (UILToolBar.cpp: buttons, items, styles, loading;
-//                         UILToolBarLayout.cpp: sizes, wrapping, placement, band and scrolling;
-//                         UILToolBarWnd.cpp: mouse, keys, popups, focus, timers, painting)
+//   CUILToolBar           the toolbar (UILToolBar.cpp: buttons, items, styles, loading; ...Layout.cpp:
+//                         sizes, wrapping, placement, band, scrolling; ...Wnd.cpp: mouse, keys, popups,
+//                         focus, timers, painting; ...Menu.cpp: items from menus, command images)
 //   CUILInspectorBar      the inspector's toolbar (its items are live editors; built later)
 //   IsFirstDlgItemActive, IsLastDlgItemActive   where the focus stands in a dialog-like window
 #pragma once
