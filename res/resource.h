@@ -130,3 +130,7 @@
 // Property inspector (properties/): the prompt prefix of a property without a registered
 // description
 #define IDS_PROP_CHANGE             26040
+
+// Menu bar (toolbars/): the looks of its right-click popup (commands 26004 and 26008)
+#define IDS_MENUBAR_PLAIN               26012
+#define IDS_MENUBAR_97                  26013

@@ -4,6 +4,7 @@
 #include "UILImages.h"
 #include "UILItem.h"
 #include "UILToolBar.h"
+#include "UILMenuBar.h"      // the menu bar
 #include "SubclassWnd.h"    // window hooks
 #include "CoolMenu.h"       // owner-drawn popup menus with toolbar images, context menu frame
 #include "ToolBarEx.h"      // flyout toolbar, toolbar descriptions, show levels

@@ -80,6 +80,7 @@ CUILToolBar::~CUILToolBar()
     // the window first: its handlers still reach the items
     DestroyWindow();
     UnlinkFromOtherBars();
+    DeleteOwnedPopups();
     for (INT_PTR i = 0; i < LiveBars().GetSize(); i++)
         if (LiveBars()[i] == this)
         {
@@ -992,11 +993,6 @@ void CUILToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
             continue;
         state.DoUpdate(pTarget, bDisableIfNoHndler);
     }
-}
-
-BOOL CUILToolBar::OnCommand(WPARAM wParam, LPARAM lParam)
-{
-    return CUILControlBar::OnCommand(wParam, lParam);
 }
 
 int CUILToolBar::AppendItemOptionsToMenu(CMenu* pMenu, CPoint point)

@@ -4,9 +4,9 @@
 // too short for its items, and the plain framework toolbar behaviour at bar style 0.
 //
 // Classes and functions here:
-//   CUILToolBar           the toolbar (UILToolBar.cpp: buttons, items, styles, loading;
-//                         UILToolBarLayout.cpp: sizes, wrapping, placement, band and scrolling;
-//                         UILToolBarWnd.cpp: mouse, keys, popups, focus, timers, painting)
+//   CUILToolBar           the toolbar (UILToolBar.cpp: buttons, items, styles, loading; ...Layout.cpp:
+//                         sizes, wrapping, placement, band, scrolling; ...Wnd.cpp: mouse, keys, popups,
+//                         focus, timers, painting; ...Menu.cpp: items from menus, command images)
 //   CUILInspectorBar      the inspector's toolbar (its items are live editors; built later)
 //   IsFirstDlgItemActive, IsLastDlgItemActive   where the focus stands in a dialog-like window
 #pragma once
@@ -35,6 +35,14 @@
 #define UIL_BANDSCROLL_BACK     20
 // length the band strip and gripper take along a docked bar
 #define UIL_TOOLBAR_BANDROOM    26
+
+// Commands a bar answers itself (OnCommand, from a menu it tracks): the bar styles, each with
+// the item look it adds
+#define UIL_ID_BARSTYLE_PLAIN       26080   // style 0, text and shortcuts added (0x50000)
+#define UIL_ID_BARSTYLE_FOLLOW      26081   // style 0x1, 0x50000
+#define UIL_ID_BARSTYLE_MENU        26082   // style 0x2, 0x50000
+#define UIL_ID_BARSTYLE_OWNLOOK     26083   // style 0x11, image, text and shortcuts (0x70000)
+#define UIL_ID_BARSTYLE_POPUPMENU   26084   // style 0x14, 0x70000
 
 // Timers of a bar
 #define UIL_TBTIMER_HOVER       10      // 50 ms while a popup of the bar is open, or the band is hot
@@ -195,8 +203,27 @@ public:
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFOA* pTI) const;
     virtual void OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle);
-    // extracting images of commands and turning menus into items come with the menu bar
     int AppendItemOptionsToMenu(CMenu* pMenu, CPoint point);
+
+    // Menus and command images (UILToolBarMenu.cpp)
+    // Makes the bar's items from pMenu: one per top-level entry with its text (mnemonic kept),
+    // command, checked and disabled states; a separator stays a separator; an entry with a
+    // submenu opens a popup menu bar made from that submenu the same way, owned by this bar.
+    // nLook is the look of the new items.  The item count, or -1 without a menu or a window.
+    int ConvertMenu(CMenu* pMenu, int nLook);
+    // For every toolbar resource in pIDs: its bitmap becomes a list of the image collection and
+    // every item of the bar (with nRecurse also of its popup bars, all the way down) whose
+    // command the toolbar has takes that image.  clrMask is the bitmap's transparent colour.
+    // Returns how many items got an image.
+    int ExtractImages(const UINT* pIDs, int nCount, COLORREF clrMask, int nRecurse);
+    // the same for one toolbar resource, this bar and all its popups; -1 when it cannot be loaded
+    int ExtractImagesFromResource(LPCSTR lpszResourceName, COLORREF clrMask);
+    // the first item whose text has nChar (any case) after an '&', -1 if none
+    int FindMnemonicItem(UINT nChar) const;
+    // the popup bars ConvertMenu made (owned by this bar)
+    int GetOwnedPopupCount() const { return (int)m_arrOwnedPopups.GetSize(); }
+    // destroys the popup bars ConvertMenu made
+    void DeleteOwnedPopups();
 
     // State (see the layout and interaction sources)
     CBand m_band;
@@ -225,6 +252,7 @@ public:
     int m_nPressed;                 // item held down by the left button, -1 none
     int m_bPressCapture;            // the bar took the capture for that press
     int m_nBandPushed;              // band button held, -1 none
+    CPtrArray m_arrOwnedPopups;     // CUILToolBar*, made by ConvertMenu, owned
 
 protected:
     // measures the items again and commits the layout for where the bar stands now

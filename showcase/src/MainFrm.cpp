@@ -100,6 +100,13 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     }
     m_wndShortBar.SetItemPopup(0, &m_wndPopupBar);
     m_wndPopupBar.SetItemPopup(0, &m_wndPopupBar2);
+    // the menu becomes the library's menu bar, its entries with the toolbar's images; made after
+    // the toolbars, whose texts come from the menu while the frame still has it
+    const UINT nImageBar = IDR_MAINFRAME;
+    if (!m_wndMenuBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_TOP, AFX_IDW_TOOLBAR + 6) || !m_wndMenuBar.Install(this))
+        return -1;
+    m_wndMenuBar.ExtractImages(&nImageBar, 1, RGB(192, 192, 192), 1);
+    m_wndMenuBar.SetWindowText("Menu");
     if (!m_wndStatusBar.Create(this)
         || !m_wndStatusBar.SetIndicators(s_indicators, sizeof(s_indicators) / sizeof(s_indicators[0])))
     {
@@ -117,9 +124,12 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     for (CUILToolBar* pBar : { &m_wndToolBar, &m_wndLeftBar, &m_wndShortBar })
         pBar->EnableDocking(CBRS_ALIGN_ANY);
     m_wndDrawBar.EnableDocking(CBRS_ALIGN_ANY);
+    m_wndMenuBar.EnableDocking(CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM);
     m_wndLayers.EnableDocking(CBRS_ALIGN_ANY);
     m_wndObjects.EnableDocking(CBRS_ALIGN_ANY);
     m_wndProperties.EnableDocking(CBRS_ALIGN_ANY);
+    // the menu bar first: its row is the top one
+    DockControlBar(&m_wndMenuBar, AFX_IDW_DOCKBAR_TOP);
     DockControlBar(&m_wndToolBar, AFX_IDW_DOCKBAR_TOP);
     ResetToolBars();
     ResetDocking(FALSE, CPoint(0, 0));
@@ -193,6 +203,7 @@ void CMainFrame::ResetDocking(BOOL bShowFloating, CPoint ptFloat)
 void CMainFrame::ResetToolBars()
 {
     m_wndShortBar.CollapsPopup(-1, 1);
+    m_wndMenuBar.CollapsPopup(m_wndMenuBar.GetExpandedItem(), 0);
     for (CUILToolBar* pBar : { &m_wndPopupBar, &m_wndPopupBar2 })
         ShowControlBar(pBar, FALSE, FALSE);
     // the short bar beside the standard one, the tools on the left above the palettes

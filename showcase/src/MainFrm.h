@@ -15,6 +15,8 @@ public:
 
     CDrawingView& GetDrawingView() { return m_wndView; }
     CUILToolBar& GetToolBar() { return m_wndToolBar; }
+    // the frame's menu, as the library's menu bar docked above the toolbars
+    CUILMenuBar& GetMenuBar() { return m_wndMenuBar; }
     // the host's tools: along the left side, and a short bar on top whose band scrolls it; its
     // first button opens a popup menu bar whose first entry opens another
     CUILToolBar& GetLeftToolBar() { return m_wndLeftBar; }
@@ -45,6 +47,7 @@ public:
 protected:
     CDrawingView m_wndView;
     CHostColorScheme m_colorScheme;
+    CUILMenuBar m_wndMenuBar;
     CUILToolBar m_wndToolBar;
     CUILToolBar m_wndLeftBar;
     CUILToolBar m_wndShortBar;

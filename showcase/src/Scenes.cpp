@@ -162,8 +162,8 @@ BOOL SceneDialogsOnFrame(CMainFrame* pFrame)
     return SceneDialogs(pFrame);
 }
 
-// The library's toolbars: docked on top and on the left, the short bar scrolled along its band,
-// and a popup chain open from its first button.
+// The library's toolbars: the menu bar with its File popup open, toolbars docked on top and on
+// the left, the short bar scrolled along its band.
 BOOL SceneToolBars(CMainFrame* pFrame)
 {
     ResetFrame(pFrame);
@@ -171,13 +171,18 @@ BOOL SceneToolBars(CMainFrame* pFrame)
     CUILToolBar& shortBar = pFrame->GetShortToolBar();
     shortBar.SendMessage(WM_SYSCOMMAND, UIL_SC_BANDFORWARD);
     shortBar.SendMessage(WM_SYSCOMMAND, UIL_SC_BANDBACK);
-    if (!shortBar.ExpandPopup(0))
+    // the File popup would cover a popup chain of the short bar: the menu bar's popup alone
+    CUILMenuBar& menuBar = pFrame->GetMenuBar();
+    menuBar.SelectItem(0);
+    if (!menuBar.ExpandPopup(0))
         return FALSE;
-    CUILToolBar& popup = pFrame->GetPopupBar(0);
-    popup.SelectItem(-1);
-    popup.SelectItem(0);
-    pFrame->SetMessageText("Toolbars docked on top and on the left; a popup chain open from the short bar");
-    return popup.IsWindowVisible() && pFrame->GetPopupBar(1).IsWindowVisible();
+    CUILItem* pFile = menuBar._GetButtonPtr(0);
+    CUILToolBar* pFilePopup = pFile != NULL ? pFile->m_pPopupBar : NULL;
+    if (pFilePopup == NULL)
+        return FALSE;
+    pFilePopup->SelectItem(0);
+    pFrame->SetMessageText("The menu bar with its File menu open; toolbars docked on top and on the left");
+    return pFilePopup->IsWindowVisible();
 }
 
 // The colour pickers on a tool panel: combo box, popup button, colour field with its eyedropper,
@@ -220,7 +225,7 @@ const SHOWCASE_SCENE s_scenes[] =
     { "tabs", "Tab strips with more tabs than fit, scrolled, one selected; vertical and fitted", SceneTabsOnFrame },
     { "docking", "Toolbar, two dock windows sharing the left row, a floating palette with its caption band", SceneDocking },
     { "docking-rolled", "The left row and the floating palette rolled up, in the silver scheme", SceneDockingRolled },
-    { "toolbars", "Library toolbars docked on top and on the left, one scrolled along its band, a popup chain open", SceneToolBars },
+    { "toolbars", "The menu bar with its File popup open; library toolbars docked on top and on the left, one scrolled along its band", SceneToolBars },
     { "dialogs", "The integer input dialog and a resizing dialog at its own size and grown", SceneDialogsOnFrame },
     { "menus", "The drawing's context menu open: toolbar images, check marks and shortcut names beside the entries", SceneMenusOnFrame },
     { "flyouts", "A flyout toolbar's menu held open from its button: drawing tools with the selected one's tip beside it", SceneFlyoutsOnFrame },

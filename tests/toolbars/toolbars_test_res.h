@@ -24,3 +24,5 @@
 #define ID_TBTEST_Z             40213
 #define ID_TBTEST_P             40221
 #define ID_TBTEST_Q             40222
+// the menu bar tests' menu: Alpha (A, sep, More (P, Q checked), B grayed), sep, Xray (X, Y), Direct (D)
+#define IDR_TBTEST_MENUBAR      4610
