@@ -14,7 +14,9 @@ protected:
         m_bars.emplace_back(pBar);
         EXPECT_TRUE(pBar->Create(m_pHost, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, 0xE980));
         if (bLoad)
+        {
             EXPECT_EQ(1, pBar->LoadMenu(IDR_TBTEST_MENUBAR));
+        }
         pBar->EnableDocking(CBRS_ALIGN_ANY);
         m_pHost->DockControlBar(pBar, AFX_IDW_DOCKBAR_TOP);
         m_pHost->RecalcLayout();
