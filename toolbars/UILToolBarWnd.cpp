@@ -6,6 +6,7 @@
 // Cost: a paint measures nothing unless a layout is pending; it draws every item in the paint
 // rectangle once.  Mouse moves hit-test the items linearly (bars hold tens of items).
 #include "UILToolBar.h"
+#include "../docking/UILMiniDockFrameWnd.h"
 #include "../frame/UILFrame.h"
 #include "../frame/UILMessages.h"
 #include "../properties/ControlRegistry.h"
@@ -348,7 +349,14 @@ int CUILToolBar::ShowOnScreenEx(CPoint pt, int bShow)
     if ((m_nBarStyle & UILBS_POPUPMENU) && m_pDockSite != NULL)
     {
         if (bShow)
+        {
             m_pDockSite->FloatControlBar(this, pt, CBRS_ALIGN_TOP);
+            // a menu has no caption to drag it by: the floating frame shows only its border
+            CFrameWnd* pFrame = GetParentFrame();
+            if (pFrame != NULL && pFrame != m_pDockSite && pFrame->IsKindOf(RUNTIME_CLASS(CUILMiniDockFrameWnd))
+                && (pFrame->GetStyle() & WS_CAPTION) == WS_CAPTION)
+                pFrame->SendMessage(WM_SYSCOMMAND, UIL_SC_HIDECAPTION);
+        }
         m_pDockSite->ShowControlBar(this, bShow, FALSE);
         return 1;
     }

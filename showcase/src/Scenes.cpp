@@ -163,15 +163,22 @@ BOOL SceneDialogsOnFrame(CMainFrame* pFrame)
 }
 
 // The library's toolbars: the menu bar with its File popup open, toolbars docked on top and on
-// the left, the short bar scrolled along its band.
+// the left, the short bar scrolled along its band with its popup chain open.
 BOOL SceneToolBars(CMainFrame* pFrame)
 {
     ResetFrame(pFrame);
     pFrame->ResetToolBars();
     CUILToolBar& shortBar = pFrame->GetShortToolBar();
+    // the short bar on the right, so that its chain opens clear of the File menu
+    pFrame->DockControlBar(&shortBar, AFX_IDW_DOCKBAR_RIGHT);
+    pFrame->RecalcLayout();
     shortBar.SendMessage(WM_SYSCOMMAND, UIL_SC_BANDFORWARD);
     shortBar.SendMessage(WM_SYSCOMMAND, UIL_SC_BANDBACK);
-    // the File popup would cover a popup chain of the short bar: the menu bar's popup alone
+    if (!shortBar.ExpandPopup(0))
+        return FALSE;
+    CUILToolBar& popup = pFrame->GetPopupBar(0);
+    popup.SelectItem(-1);
+    popup.SelectItem(0);
     CUILMenuBar& menuBar = pFrame->GetMenuBar();
     menuBar.SelectItem(0);
     if (!menuBar.ExpandPopup(0))
@@ -181,8 +188,8 @@ BOOL SceneToolBars(CMainFrame* pFrame)
     if (pFilePopup == NULL)
         return FALSE;
     pFilePopup->SelectItem(0);
-    pFrame->SetMessageText("The menu bar with its File menu open; toolbars docked on top and on the left");
-    return pFilePopup->IsWindowVisible();
+    pFrame->SetMessageText("The menu bar with its File menu open; toolbars on top and on the left, a popup chain open");
+    return pFilePopup->IsWindowVisible() && popup.IsWindowVisible() && pFrame->GetPopupBar(1).IsWindowVisible();
 }
 
 // The colour pickers on a tool panel: combo box, popup button, colour field with its eyedropper,
@@ -225,7 +232,7 @@ const SHOWCASE_SCENE s_scenes[] =
     { "tabs", "Tab strips with more tabs than fit, scrolled, one selected; vertical and fitted", SceneTabsOnFrame },
     { "docking", "Toolbar, two dock windows sharing the left row, a floating palette with its caption band", SceneDocking },
     { "docking-rolled", "The left row and the floating palette rolled up, in the silver scheme", SceneDockingRolled },
-    { "toolbars", "The menu bar with its File popup open; library toolbars docked on top and on the left, one scrolled along its band", SceneToolBars },
+    { "toolbars", "The menu bar with its File popup open; library toolbars docked on top and on the left, one scrolled along its band with its popup chain open", SceneToolBars },
     { "dialogs", "The integer input dialog and a resizing dialog at its own size and grown", SceneDialogsOnFrame },
     { "menus", "The drawing's context menu open: toolbar images, check marks and shortcut names beside the entries", SceneMenusOnFrame },
     { "flyouts", "A flyout toolbar's menu held open from its button: drawing tools with the selected one's tip beside it", SceneFlyoutsOnFrame },

@@ -105,6 +105,7 @@ TEST_F(MenuBarTest, InstallTakesTheFramesMenuAway)
 
 TEST_F(MenuBarTest, ClickOpensThePopupAndAnEntrySendsItsCommandToTheFrame)
 {
+    m_pHost->m_pFloatingFrameClass = RUNTIME_CLASS(CUILMiniDockFrameWnd);
     CUILMenuBar* pBar = MakeMenuBar();
     CUILToolBar* pXray = pBar->_GetButtonPtr(2)->m_pPopupBar;
     CMouseScript open;
@@ -112,6 +113,16 @@ TEST_F(MenuBarTest, ClickOpensThePopupAndAnEntrySendsItsCommandToTheFrame)
     ASSERT_TRUE(open.Run());
     ASSERT_TRUE(pXray->IsWindowVisible());
     EXPECT_EQ(2, pBar->GetExpandedItem());
+    // the popup's frame shows no caption: its entries start right under the item
+    CFrameWnd* pPopupFrame = pXray->GetParentFrame();
+    ASSERT_TRUE(pPopupFrame != NULL && pPopupFrame->IsKindOf(RUNTIME_CLASS(CUILMiniDockFrameWnd)));
+    EXPECT_EQ(0u, pPopupFrame->GetStyle() & WS_CAPTION & ~WS_BORDER);
+    CRect rectItem, rectPopup;
+    pBar->GetItemRect(2, &rectItem);
+    pBar->ClientToScreen(&rectItem);
+    pXray->GetWindowRect(&rectPopup);
+    EXPECT_LE(rectItem.bottom, rectPopup.top);
+    EXPECT_GE(rectItem.bottom + 4, rectPopup.top);
     CMouseScript choose;
     choose.MoveTo(ItemCentre(pXray, 1)).LeftDown().LeftUp().Wait(50);
     ASSERT_TRUE(choose.Run());
