@@ -4,6 +4,7 @@
 #include "UILImages.h"
 #include "frame/UILFrame.h"
 #include "frame/UILMessages.h"
+#include <afxpriv.h>
 #include <algorithm>
 
 using std::max;
@@ -162,6 +163,7 @@ CCoolMenuManager::~CCoolMenuManager()
 void CCoolMenuManager::Install(CFrameWnd* pFrame)
 {
     m_pFrame = pFrame;
+    FixMFCDotBitmap();
     HookWindow(pFrame);
 }
 
@@ -456,11 +458,23 @@ BOOL PASCAL CCoolMenuManager::GetOwnerDrawText(HMENU hMenu, UINT nPos, CString& 
 
 void PASCAL CCoolMenuManager::FixMFCDotBitmap()
 {
+    // the dot follows the menu check-mark size: after a change of the system metrics a new one
+    // is made; the old one stays valid for menus that still show it
+    HBITMAP hbm = GetMFCDotBitmap();
+    BITMAP bm;
+    const LONG lSize = ::GetMenuCheckMarkDimensions();
+    if (hbm != NULL && ::GetObjectA(hbm, sizeof(bm), &bm) != 0
+        && (bm.bmWidth != LOWORD(lSize) || bm.bmHeight != HIWORD(lSize)))
+    {
+        afxData.hbmMenuDot = NULL;
+        _AfxLoadDotBitmap();
+    }
 }
 
 HBITMAP PASCAL CCoolMenuManager::GetMFCDotBitmap()
 {
-    return NULL;
+    _AfxLoadDotBitmap();
+    return afxData.hbmMenuDot;
 }
 
 LRESULT CCoolMenuManager::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

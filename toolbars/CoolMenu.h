@@ -75,8 +75,8 @@ public:
     // forgets the menu font (after a change of the system's settings); made anew when next used
     virtual void Refresh();
 
-    // the radio-check mark bitmap of the framework: the framework marks radio entries with a
-    // plain check, so there is none to fix or hand out
+    // the framework's radio dot (CCmdUI::SetRadio), which checked entries draw in their button:
+    // Get makes it on first use, Fix remakes it when the menu check-mark size has changed
     static void PASCAL FixMFCDotBitmap();
     static HBITMAP PASCAL GetMFCDotBitmap();
 

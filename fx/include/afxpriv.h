@@ -51,12 +51,19 @@ struct AFX_FX_CLASS AUX_DATA
     COLORREF clrBtnFace, clrBtnShadow, clrBtnHilite;
     COLORREF clrBtnText, clrWindowFrame;
 
+    // The radio dot a menu entry shows when CCmdUI::SetRadio checks it: a monochrome bitmap of the
+    // menu check-mark size, made on first use (_AfxLoadDotBitmap) and shared by every menu.
+    HBITMAP hbmMenuDot;
+
     AUX_DATA();
     void UpdateSysColors();
     void UpdateSysMetrics();
 };
 
 extern AFX_FX_DATA AUX_DATA afxData;
+
+// Makes afxData.hbmMenuDot (once); the dot is centred and half the check mark's width.
+AFX_FX_API void AFXAPI _AfxLoadDotBitmap();
 
 #define CX_BORDER 1
 #define CY_BORDER 1

@@ -10,6 +10,7 @@ AUX_DATA afxData;
 
 AUX_DATA::AUX_DATA()
 {
+    hbmMenuDot = NULL;
     UpdateSysMetrics();
     UpdateSysColors();
 }
@@ -27,6 +28,37 @@ void AUX_DATA::UpdateSysColors()
     clrBtnHilite = ::GetSysColor(COLOR_BTNHIGHLIGHT);
     clrBtnText = ::GetSysColor(COLOR_BTNTEXT);
     clrWindowFrame = ::GetSysColor(COLOR_WINDOWFRAME);
+}
+
+void AFXAPI _AfxLoadDotBitmap()
+{
+    if (afxData.hbmMenuDot != NULL)
+        return;
+    // monochrome: set bits are the background, the clear ones the dot drawn in the text colour
+    const LONG lSize = ::GetMenuCheckMarkDimensions();
+    const int cx = LOWORD(lSize), cy = HIWORD(lSize);
+    HBITMAP hbm = ::CreateBitmap(cx, cy, 1, 1, NULL);
+    HDC hdc = ::CreateCompatibleDC(NULL);
+    if (hbm == NULL || hdc == NULL)
+    {
+        if (hbm != NULL)
+            ::DeleteObject(hbm);
+        if (hdc != NULL)
+            ::DeleteDC(hdc);
+        return;
+    }
+    HGDIOBJ hOld = ::SelectObject(hdc, hbm);
+    ::PatBlt(hdc, 0, 0, cx, cy, WHITENESS);
+    HGDIOBJ hOldBrush = ::SelectObject(hdc, ::GetStockObject(BLACK_BRUSH));
+    HGDIOBJ hOldPen = ::SelectObject(hdc, ::GetStockObject(NULL_PEN));
+    const int d = (cx < cy ? cx : cy) / 2;
+    const int x = (cx - d) / 2, y = (cy - d) / 2;
+    ::Ellipse(hdc, x, y, x + d + 1, y + d + 1);     // a null pen draws one pixel short
+    ::SelectObject(hdc, hOldPen);
+    ::SelectObject(hdc, hOldBrush);
+    ::SelectObject(hdc, hOld);
+    ::DeleteDC(hdc);
+    afxData.hbmMenuDot = hbm;
 }
 
 void AFXAPI AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect)

@@ -1,5 +1,6 @@
 // cmdtarg.cpp - CCmdTarget command routing and CCmdUI.
 #include "afximpl_.h"
+#include <afxpriv.h>
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
@@ -226,6 +227,13 @@ void CCmdUI::SetCheck(int nCheck)
 void CCmdUI::SetRadio(BOOL bOn)
 {
     SetCheck(bOn ? 1 : 0);
+    // a menu entry shows a dot instead of the check mark
+    if (m_pMenu != NULL && m_pSubMenu == NULL)
+    {
+        _AfxLoadDotBitmap();
+        if (afxData.hbmMenuDot != NULL)
+            ::SetMenuItemBitmaps(m_pMenu->GetSafeHmenu(), m_nIndex, MF_BYPOSITION, NULL, afxData.hbmMenuDot);
+    }
 }
 
 void CCmdUI::SetText(LPCSTR lpszText)

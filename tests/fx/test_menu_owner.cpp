@@ -101,3 +101,50 @@ TEST(MenuOwnerDraw, WithoutTrackedPopupTheMenuBarsPopupMeasures)
     ::SetMenu(pFrame->m_hWnd, NULL);
     pFrame->DestroyWindow();
 }
+
+TEST(MenuCmdUI, SetRadioMarksTheEntryWithTheSharedDot)
+{
+    CMenu menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    menu.AppendMenu(MF_STRING, nFirstID, "Plan");
+    menu.AppendMenu(MF_STRING, nFirstID + 1, "Elevation");
+    CCmdUI ui;
+    ui.m_pMenu = &menu;
+    ui.m_nIndexMax = 2;
+    ui.m_nIndex = 1;
+    ui.m_nID = nFirstID + 1;
+    ui.SetRadio(TRUE);
+    EXPECT_EQ((UINT)MF_CHECKED, menu.GetMenuState(1, MF_BYPOSITION) & MF_CHECKED);
+
+    MENUITEMINFOA mii = {};
+    mii.cbSize = sizeof(mii);
+    mii.fMask = MIIM_CHECKMARKS;
+    ASSERT_TRUE(::GetMenuItemInfoA(menu.m_hMenu, 1, TRUE, &mii));
+    ASSERT_TRUE(mii.hbmpChecked != NULL);
+    EXPECT_EQ(afxData.hbmMenuDot, mii.hbmpChecked);
+    EXPECT_TRUE(mii.hbmpUnchecked == NULL);
+    // the check mark's size, a dark centre on a light ground
+    BITMAP bm;
+    ASSERT_NE(0, ::GetObjectA(mii.hbmpChecked, sizeof(bm), &bm));
+    const LONG lSize = ::GetMenuCheckMarkDimensions();
+    EXPECT_EQ(LOWORD(lSize), bm.bmWidth);
+    EXPECT_EQ(HIWORD(lSize), bm.bmHeight);
+    EXPECT_EQ(1, bm.bmBitsPixel);
+    HDC hdc = ::CreateCompatibleDC(NULL);
+    HGDIOBJ hOld = ::SelectObject(hdc, mii.hbmpChecked);
+    EXPECT_EQ(RGB(0, 0, 0), ::GetPixel(hdc, bm.bmWidth / 2, bm.bmHeight / 2));
+    EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(hdc, 0, 0));
+    EXPECT_EQ(RGB(255, 255, 255), ::GetPixel(hdc, bm.bmWidth - 1, bm.bmHeight - 1));
+    ::SelectObject(hdc, hOld);
+    ::DeleteDC(hdc);
+
+    // the other entry keeps the system's check mark; a second entry shares the one dot
+    ASSERT_TRUE(::GetMenuItemInfoA(menu.m_hMenu, 0, TRUE, &mii));
+    EXPECT_TRUE(mii.hbmpChecked == NULL);
+    ui.m_nIndex = 0;
+    ui.m_nID = nFirstID;
+    ui.SetRadio(FALSE);
+    EXPECT_EQ(0u, menu.GetMenuState(0, MF_BYPOSITION) & MF_CHECKED);
+    ASSERT_TRUE(::GetMenuItemInfoA(menu.m_hMenu, 0, TRUE, &mii));
+    EXPECT_EQ(afxData.hbmMenuDot, mii.hbmpChecked);
+}
