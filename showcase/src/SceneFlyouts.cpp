@@ -4,69 +4,13 @@
 // another scene comes, since the screenshot is taken after the scene's set-up.
 #include "SceneFlyouts.h"
 #include "MainFrm.h"
+#include "ScenePicture.h"
 
 namespace
 {
-// a borderless topmost window showing kept pixels
-class CPictureWnd : public CWnd
-{
-public:
-    CBitmap m_bitmap;
-    CSize m_size;
-
-    // keeps the pixels of hWnd; FALSE when they could not be read
-    BOOL Grab(HWND hWnd)
-    {
-        CRect rect;
-        ::GetWindowRect(hWnd, &rect);
-        m_rect = rect;
-        m_size = rect.Size();
-        HDC hdcWnd = ::GetWindowDC(hWnd);
-        CDC dcMem;
-        dcMem.CreateCompatibleDC(CDC::FromHandle(hdcWnd));
-        m_bitmap.DeleteObject();
-        BOOL bDone = FALSE;
-        if (m_bitmap.CreateCompatibleBitmap(CDC::FromHandle(hdcWnd), m_size.cx, m_size.cy))
-        {
-            CBitmap* pOld = dcMem.SelectObject(&m_bitmap);
-            bDone = ::BitBlt(dcMem.GetSafeHdc(), 0, 0, m_size.cx, m_size.cy, hdcWnd, 0, 0, SRCCOPY);
-            dcMem.SelectObject(pOld);
-        }
-        ::ReleaseDC(hWnd, hdcWnd);
-        return bDone;
-    }
-    BOOL Show(CWnd* pOwner)
-    {
-        if (GetSafeHwnd() == NULL
-            && !CreateEx(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, AfxRegisterWndClass(0), "Flyout",
-                WS_POPUP, m_rect, pOwner, 0))
-            return FALSE;
-        SetWindowPos(&wndTopMost, m_rect.left, m_rect.top, m_size.cx, m_size.cy, SWP_NOACTIVATE | SWP_SHOWWINDOW);
-        RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-        return TRUE;
-    }
-
-protected:
-    CRect m_rect;
-    afx_msg void OnPaint()
-    {
-        CPaintDC dc(this);
-        CDC dcMem;
-        dcMem.CreateCompatibleDC(&dc);
-        CBitmap* pOld = dcMem.SelectObject(&m_bitmap);
-        dc.BitBlt(0, 0, m_size.cx, m_size.cy, &dcMem, 0, 0, SRCCOPY);
-        dcMem.SelectObject(pOld);
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CPictureWnd, CWnd)
-    ON_WM_PAINT()
-END_MESSAGE_MAP()
-
 // the pictures of menu and tip, owned by the frame (destroyed with it or by the next scene)
-CPictureWnd s_menuPicture;
-CPictureWnd s_tipPicture;
+CScenePicture s_menuPicture;
+CScenePicture s_tipPicture;
 
 struct SFlyoutCapture
 {
@@ -122,7 +66,6 @@ BOOL SceneFlyouts(CMainFrame* pFrame)
 
 void HideFlyoutsScene()
 {
-    for (CPictureWnd* pPicture : { &s_menuPicture, &s_tipPicture })
-        if (pPicture->GetSafeHwnd() != NULL)
-            pPicture->DestroyWindow();
+    s_menuPicture.Hide();
+    s_tipPicture.Hide();
 }

@@ -2,6 +2,7 @@
 // scene that shows it open.
 #include "SceneMenus.h"
 #include "MainFrm.h"
+#include "ScenePicture.h"
 #include "resource.h"
 
 namespace
@@ -38,54 +39,8 @@ public:
 CDrawingMenuHook s_drawingHook;
 
 // The menus scene: the real context menu is opened and tracked, but its loop cannot outlast the
-// scene's set-up, after which the screenshot is taken.  So, once the open menu has painted
-// itself (with an entry selected), its window's pixels are kept and the menu closes; this window
-// shows them where the menu stood, above the frame, until another scene comes.
-class CMenuPictureWnd : public CWnd
-{
-public:
-    CBitmap m_bitmap;
-    CSize m_size;
-
-    // owned by the frame, so it goes with it
-    BOOL Show(CWnd* pOwner, const CRect& rect)
-    {
-        if (GetSafeHwnd() == NULL &&
-            !CreateEx(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, AfxRegisterWndClass(0), "Menu",
-                WS_POPUP, rect, pOwner, 0))
-            return FALSE;
-        SetWindowPos(&wndTopMost, rect.left, rect.top, rect.Width(), rect.Height(),
-            SWP_NOACTIVATE | SWP_SHOWWINDOW);
-        RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
-        return TRUE;
-    }
-
-protected:
-    virtual void PostNcDestroy();
-    afx_msg void OnPaint()
-    {
-        CPaintDC dc(this);
-        CDC dcMem;
-        dcMem.CreateCompatibleDC(&dc);
-        CBitmap* pOld = dcMem.SelectObject(&m_bitmap);
-        dc.BitBlt(0, 0, m_size.cx, m_size.cy, &dcMem, 0, 0, SRCCOPY);
-        dcMem.SelectObject(pOld);
-    }
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(CMenuPictureWnd, CWnd)
-    ON_WM_PAINT()
-END_MESSAGE_MAP()
-
-CMenuPictureWnd* s_pPicture = NULL;
-
-void CMenuPictureWnd::PostNcDestroy()
-{
-    if (s_pPicture == this)
-        s_pPicture = NULL;
-    delete this;
-}
+// scene's set-up, after which the screenshot is taken; its kept pixels stand in for it.
+CScenePicture s_picture;
 
 // What the timer inside the menu's loop does, tick by tick: select the "Grid" entry (two steps
 // down), let it paint, keep the pixels, close the menu.
@@ -93,7 +48,6 @@ struct SMenuCapture
 {
     int nTick;
     BOOL bCaptured;
-    CRect rect;
 };
 SMenuCapture s_capture;
 
@@ -119,23 +73,7 @@ void CALLBACK OnCaptureTimer(HWND, UINT, UINT_PTR nIDEvent, DWORD)
         return;
 
     ::KillTimer(NULL, nIDEvent);
-    ::GetWindowRect(hMenuWnd, &s_capture.rect);
-    HDC hdcMenu = ::GetWindowDC(hMenuWnd);
-    CDC dcMem;
-    dcMem.CreateCompatibleDC(CDC::FromHandle(hdcMenu));
-    if (s_pPicture == NULL)
-        s_pPicture = new CMenuPictureWnd;
-    s_pPicture->m_bitmap.DeleteObject();
-    s_pPicture->m_size = s_capture.rect.Size();
-    if (s_pPicture->m_bitmap.CreateCompatibleBitmap(CDC::FromHandle(hdcMenu), s_pPicture->m_size.cx,
-            s_pPicture->m_size.cy))
-    {
-        CBitmap* pOld = dcMem.SelectObject(&s_pPicture->m_bitmap);
-        s_capture.bCaptured = ::BitBlt(dcMem.GetSafeHdc(), 0, 0, s_pPicture->m_size.cx, s_pPicture->m_size.cy,
-            hdcMenu, 0, 0, SRCCOPY);
-        dcMem.SelectObject(pOld);
-    }
-    ::ReleaseDC(hMenuWnd, hdcMenu);
+    s_capture.bCaptured = s_picture.Grab(hMenuWnd);
     ::EndMenu();
 }
 }
@@ -168,7 +106,6 @@ BOOL SceneMenus(CMainFrame* pFrame)
     pFrame->GetDrawingView().GetWindowRect(&rect);
     s_capture.nTick = 0;
     s_capture.bCaptured = FALSE;
-    s_capture.rect.SetRectEmpty();
     const UINT_PTR nTimer = ::SetTimer(NULL, 0, 60, OnCaptureTimer);
     if (nTimer == 0)
         return FALSE;
@@ -176,18 +113,10 @@ BOOL SceneMenus(CMainFrame* pFrame)
     // the timer ends itself inside the loop; should the menu not have opened, it goes here
     ::KillTimer(NULL, nTimer);
     pFrame->SetMessageText("Right-click the drawing for its menu");
-    if (!s_capture.bCaptured || s_pPicture == NULL)
-        return FALSE;
-    if (s_pPicture->Show(pFrame, s_capture.rect))
-        return TRUE;
-    // never made: nothing deletes it but this
-    delete s_pPicture;
-    s_pPicture = NULL;
-    return FALSE;
+    return s_capture.bCaptured && s_picture.Show(pFrame);
 }
 
 void HideMenusScene()
 {
-    if (s_pPicture != NULL && s_pPicture->GetSafeHwnd() != NULL)
-        s_pPicture->DestroyWindow();
+    s_picture.Hide();
 }

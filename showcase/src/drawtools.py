@@ -5,9 +5,10 @@ images on light grey (the mask colour): line, arc, circle.
 Run it from anywhere:  python3 showcase/src/drawtools.py
 """
 import os
-import struct
 
-W, H, COUNT = 16, 15, 3
+from bmpstrip import write_strip
+
+W, H = 16, 15
 GREY, BLACK, BLUE = (192, 192, 192), (0, 0, 0), (0, 64, 160)
 
 
@@ -37,17 +38,4 @@ def circle(x, y):
 
 
 images = [line, arc, circle]
-width = W * COUNT
-stride = (width * 3 + 3) & ~3
-rows = []
-for y in reversed(range(H)):
-    row = bytearray()
-    for x in range(width):
-        colour = images[x // W](x % W, y) or GREY
-        row += bytes((colour[2], colour[1], colour[0]))
-    rows.append(bytes(row) + b"\0" * (stride - width * 3))
-bits = b"".join(rows)
-info = struct.pack("<IiiHHIIiiII", 40, width, H, 1, 24, 0, len(bits), 2835, 2835, 0, 0)
-header = struct.pack("<2sIHHI", b"BM", 54 + len(bits), 0, 0, 54)
-with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "drawtools.bmp"), "wb") as f:
-    f.write(header + info + bits)
+write_strip(os.path.join(os.path.dirname(os.path.abspath(__file__)), "drawtools.bmp"), images, W, H, GREY)

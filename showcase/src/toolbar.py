@@ -5,9 +5,10 @@ grey (the button face once loaded): new drawing, grid, axes, dark colour scheme.
 Run it from anywhere:  python3 showcase/src/toolbar.py
 """
 import os
-import struct
 
-W, H, COUNT = 16, 15, 4
+from bmpstrip import write_strip
+
+W, H = 16, 15
 GREY, BLACK, WHITE, BLUE, RED = (192, 192, 192), (0, 0, 0), (255, 255, 255), (0, 64, 160), (200, 0, 0)
 
 
@@ -40,17 +41,4 @@ def dark(x, y):
 
 
 images = [new_drawing, grid, axes, dark]
-width = W * COUNT
-stride = (width * 3 + 3) & ~3
-rows = []
-for y in reversed(range(H)):
-    row = bytearray()
-    for x in range(width):
-        colour = images[x // W](x % W, y) or GREY
-        row += bytes((colour[2], colour[1], colour[0]))
-    rows.append(bytes(row) + b"\0" * (stride - width * 3))
-bits = b"".join(rows)
-info = struct.pack("<IiiHHIIiiII", 40, width, H, 1, 24, 0, len(bits), 2835, 2835, 0, 0)
-header = struct.pack("<2sIHHI", b"BM", 54 + len(bits), 0, 0, 54)
-with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "toolbar.bmp"), "wb") as f:
-    f.write(header + info + bits)
+write_strip(os.path.join(os.path.dirname(os.path.abspath(__file__)), "toolbar.bmp"), images, W, H, GREY)
