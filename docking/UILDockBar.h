@@ -181,6 +181,9 @@ protected:
     // puts the splitters above the bars (the drop indicator stays above them) when a bar stands
     // above one
     void RaiseSpliters();
+    // set when a bar or splitter moved, a splitter was made or the indicator came or resized:
+    // the next RaiseSpliters walks the z-order
+    BOOL m_bCheckSpliterOrder;
     void PlaceIndicator();
     void ShowBarMenu(CPoint ptScreen);
     void MoveBarEdge(HDWP& hDWP, CControlBar* pBar, int nEdge, int nDelta);

@@ -206,6 +206,40 @@ TEST_F(Docking, SplittersStayAboveTheBarsAndALayoutThatChangesNothingKeepsTheOrd
     m_pHost->RecalcLayout();
     m_pHost->RecalcLayout();
     EXPECT_EQ(before, zOrder());
+
+    // a bar raised over them goes back under them once a layout moves the bars
+    pFirst->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ASSERT_EQ(pFirst->m_hWnd, zOrder()[0]);
+    m_pHost->SetWindowPos(NULL, 0, 0, 600, 520, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const std::vector<HWND> after = zOrder();
+    for (int i = 0; i < 3; i++)
+        EXPECT_TRUE(CWnd::FromHandlePermanent(after[i])->IsKindOf(RUNTIME_CLASS(CDockBarSpliter))) << i;
+}
+
+// ShowControlBar with a delay hides or shows a docked window at the next idle pass, and the row
+// is shared out again then.
+TEST_F(Docking, DelayedHideAndShowOfADockedWindowHappenAtTheIdlePass)
+{
+    CDockWnd *pFirst, *pSecond;
+    DockTwoInLeftRow(pFirst, pSecond);
+    const CRect rectFirst = ScreenRect(pFirst), rectSecond = ScreenRect(pSecond);
+
+    m_pHost->ShowControlBar(pSecond, FALSE, TRUE);
+    EXPECT_TRUE(pSecond->IsWindowVisible()) << "not before the idle pass";
+    RunTestIdle();
+    EXPECT_FALSE(pSecond->IsWindowVisible());
+    // the first takes the whole row length L; the two shared L - 10 (10 kept for the splitter
+    // between them, which is 5 long), so the second ended 5 (or 6, halves rounded down) short
+    EXPECT_EQ(rectFirst.top, ScreenRect(pFirst).top);
+    EXPECT_NEAR(rectSecond.bottom + 5, ScreenRect(pFirst).bottom, 1);
+    EXPECT_EQ(1, DockBar(AFX_IDW_DOCKBAR_LEFT)->GetSpliterCount()) << "only the row splitter";
+
+    m_pHost->ShowControlBar(pSecond, TRUE, TRUE);
+    EXPECT_FALSE(pSecond->IsWindowVisible());
+    RunTestIdle();
+    EXPECT_TRUE(pSecond->IsWindowVisible());
+    EXPECT_EQ(2, DockBar(AFX_IDW_DOCKBAR_LEFT)->GetSpliterCount());
+    EXPECT_LT(ScreenRect(pFirst).bottom, ScreenRect(pSecond).top);
 }
 
 TEST_F(Docking, RowWithAToolbarBetweenGetsSplittersAfterAndBefore)
