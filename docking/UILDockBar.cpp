@@ -1,5 +1,6 @@
 // UILDockBar.cpp - dock bars whose rows share their length among resizable bars, with splitters.
 #include "UILDockBar.h"
+#include <algorithm>
 #include "ToolPalettes.h"
 #include "DockWnd.h"
 #include "../toolbars/UILToolBar.h"
@@ -431,6 +432,10 @@ CSize CUILDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
     return CalcFixedLayoutEx(bStretch, bHorz, 1);
 }
 
+// The framework's row layout (first bar two pixels before the inside, each next one overlapping
+// the border of the one before, a gap the user left before a bar kept, a bar past the far end
+// pushed back, a bar that would not show at all wrapped into a row of its own), with the resizable
+// bars' lengths from their shares and the splitters between them and along the rows.
 CSize CUILDockBar::CalcFixedLayoutEx(int bStretch, int bHorz, int bLayout)
 {
     if (m_bFloating)
@@ -440,13 +445,33 @@ CSize CUILDockBar::CalcFixedLayoutEx(int bStretch, int bHorz, int bLayout)
     // which side of its row a row splitter takes: towards the frame's inside
     const BOOL bLineAfter = nID == AFX_IDW_DOCKBAR_TOP || nID == AFX_IDW_DOCKBAR_LEFT;
     const BOOL bPlace = bLayout && !m_bLayoutQuery;
+    const int nBorderAlong = bHorz ? afxData.cxBorder2 : afxData.cyBorder2;
+    const int nBorderAcross = bHorz ? afxData.cyBorder2 : afxData.cxBorder2;
+    auto makeRect = [bHorz](int nAlong, int nAcross, CSize size)
+    {
+        return bHorz ? CRect(CPoint(nAlong, nAcross), size) : CRect(CPoint(nAcross, nAlong), size);
+    };
+    auto start = [bHorz](const CRect& rect) { return bHorz ? rect.left : rect.top; };
+    auto moveAlong = [bHorz](CRect& rect, int nDelta)
+    {
+        if (bHorz)
+            rect.OffsetRect(nDelta, 0);
+        else
+            rect.OffsetRect(0, nDelta);
+    };
+
     AFX_SIZEPARENTPARAMS layout;
     memset(&layout, 0, sizeof(layout));
     layout.hDWP = m_bLayoutQuery ? NULL : ::BeginDeferWindowPos((int)m_arrBars.GetSize() + 4);
+    // bars that were wrapped by this layout: each starts its new row at the beginning
+    CPtrArray arrWrapped;
+    CSize sizeFixed;
+    int nSpliter;
 
-    int nSpliter = 0;
-    int nCross = 0;         // where the next row starts across the dock bar
-    int nLongest = 0;
+restart:
+    sizeFixed = CControlBar::CalcFixedLayout(bStretch, bHorz);
+    nSpliter = 0;
+    int nAcross = -nBorderAcross;       // where the next row starts
     for (int nLine = 0; nLine < m_info.GetLineCount(); nLine++)
     {
         SDockLine* pLine = m_info.GetLine(nLine);
@@ -467,9 +492,9 @@ CSize CUILDockBar::CalcFixedLayoutEx(int bStretch, int bHorz, int bLayout)
         pLine->m_nThickness = nThickness;
         const BOOL bLineSpliter = bLayout && pLine->m_nRszBars > 0;
         if (bLineSpliter && !bLineAfter)
-            nCross += UIL_DOCKSPLITTER_SIZE;
-        const CRect rectLine = bHorz ? CRect(0, nCross, m_nLayoutLength, nCross + nThickness)
-                                     : CRect(nCross, 0, nCross + nThickness, m_nLayoutLength);
+            nAcross += UIL_DOCKSPLITTER_SIZE;
+        const CRect rectLine = makeRect(0, nAcross, bHorz ? CSize(m_nLayoutLength, nThickness)
+                                                          : CSize(nThickness, m_nLayoutLength));
         if (bLineSpliter && !bLineAfter && bPlace)
         {
             CRect rect = rectLine;
@@ -477,32 +502,57 @@ CSize CUILDockBar::CalcFixedLayoutEx(int bStretch, int bHorz, int bLayout)
         }
 
         const int nFree = GetLineFreeLength(nLine);
-        int nAlong = 0;
+        int nAlong = -nBorderAlong;
         for (int i = 0; i < pLine->GetItemCount(); i++)
         {
             SDockLineItem* pItem = pLine->GetItem(i);
             CControlBar* pBar = pItem->m_pBar;
-            CSize size;
+            CSize size = arrSizes[i];
             if (pItem->m_dwFlags & DLI_RESIZABLE)
             {
                 const int nLength = Along(CalcSpaceForRszBar(nLine, pBar, CSize(nFree, nFree)), bHorz);
                 size = bHorz ? CSize(nLength, nThickness) : CSize(nThickness, nLength);
             }
-            else
-                size = arrSizes[i];
+            CRect rect = makeRect(nAlong, nAcross, size);
+            const CRect rectBar = RectInParent(pBar);
+            // a bar keeps a gap the user left before it
+            if (start(rectBar) > start(rect))
+                moveAlong(rect, start(rectBar) - start(rect));
+            // past the far end: pushed back so that it ends there
+            if (start(rect) + Along(size, bHorz) > m_nLayoutLength)
+            {
+                const int nStart = (std::max<int>)(m_nLayoutLength - (Along(size, bHorz) - nBorderAlong), nAlong);
+                moveAlong(rect, nStart - start(rect));
+            }
+            BOOL bWrapped = FALSE;
+            for (int k = 0; k < arrWrapped.GetSize() && !bWrapped; k++)
+                bWrapped = arrWrapped[k] == pBar;
+            if (bWrapped && i == 0)
+                moveAlong(rect, -(start(rect) + nBorderAlong));
+            else if (start(rect) >= m_nLayoutLength - nBorderAlong && pItem->m_nIndex > 0
+                     && m_arrBars[pItem->m_nIndex - 1] != NULL)
+            {
+                // nothing of it would show: a new row starts with it, and the rows are built anew
+                m_arrBars.InsertAt(pItem->m_nIndex, (void*)NULL);
+                arrWrapped.Add(pBar);
+                CreateDockBarInfo(nID, CSize(0, 0));
+                goto restart;
+            }
             if (bLayout && (pItem->m_dwFlags & DLI_SPLITTERBEFORE))
-                nAlong += UIL_DOCKSPLITTER_SIZE;
-            CRect rect = bHorz ? CRect(CPoint(nAlong, rectLine.top), size) : CRect(CPoint(rectLine.left, nAlong), size);
-            if (bLayout && (pItem->m_dwFlags & DLI_SPLITTERBEFORE) && bPlace)
-                InsertBarSpliter(nSpliter++, nLine, i, rect, FALSE);
-            nAlong += Along(size, bHorz);
+            {
+                if (rect != rectBar)
+                    moveAlong(rect, UIL_DOCKSPLITTER_SIZE);
+                if (bPlace)
+                    InsertBarSpliter(nSpliter++, nLine, i, rect, FALSE);
+            }
+            nAlong = start(rect) + Along(size, bHorz) - nBorderAlong;
             if (bLayout && (pItem->m_dwFlags & DLI_SPLITTERAFTER))
             {
                 if (bPlace)
                     InsertBarSpliter(nSpliter++, nLine, i, rect, TRUE);
                 nAlong += UIL_DOCKSPLITTER_SIZE;
             }
-            if (!m_bLayoutQuery && RectInParent(pBar) != rect)
+            if (!m_bLayoutQuery && rect != rectBar)
             {
                 m_bCheckSpliterOrder = TRUE;
                 AfxRepositionWindow(&layout, pBar->m_hWnd, &rect);
@@ -510,9 +560,7 @@ CSize CUILDockBar::CalcFixedLayoutEx(int bStretch, int bHorz, int bLayout)
                     pBar->m_pDockContext->m_rectMRUDockPos = rect;
             }
         }
-        if (nAlong > nLongest)
-            nLongest = nAlong;
-        nCross += nThickness;
+        nAcross += nThickness - nBorderAcross;
         if (bLineSpliter && bLineAfter)
         {
             if (bPlace)
@@ -520,8 +568,12 @@ CSize CUILDockBar::CalcFixedLayoutEx(int bStretch, int bHorz, int bLayout)
                 CRect rect = rectLine;
                 InsertLineSpliter(nSpliter++, nLine, rect, TRUE);
             }
-            nCross += UIL_DOCKSPLITTER_SIZE;
+            nAcross += UIL_DOCKSPLITTER_SIZE;
         }
+        if (bHorz)
+            sizeFixed = CSize((std::max<int>)(sizeFixed.cx, nAlong), (std::max<int>)(sizeFixed.cy, nAcross));
+        else
+            sizeFixed = CSize((std::max<int>)(sizeFixed.cx, nAcross), (std::max<int>)(sizeFixed.cy, nAlong));
     }
     // a delayed show or hide takes effect in the same batch, as on the framework's dock bars (the
     // row record already took each bar as it will be)
@@ -536,15 +588,14 @@ CSize CUILDockBar::CalcFixedLayoutEx(int bStretch, int bHorz, int bLayout)
         RaiseSpliters();
     }
 
-    if (m_info.GetLineCount() == 0)
-        return bHorz ? CSize(bStretch ? 32767 : 0, 0) : CSize(0, bStretch ? 32767 : 0);
     // the dock bar's own borders
     CRect rectInside(0, 0, 0, 0);
     CalcInsideRect(rectInside, bHorz);
-    const CSize sizeBorders(-rectInside.Width(), -rectInside.Height());
-    if (bHorz)
-        return CSize(bStretch ? 32767 : nLongest + sizeBorders.cx, nCross + sizeBorders.cy);
-    return CSize(nCross + sizeBorders.cx, bStretch ? 32767 : nLongest + sizeBorders.cy);
+    if ((!bStretch || !bHorz) && sizeFixed.cx != 0)
+        sizeFixed.cx += -rectInside.Width();
+    if ((!bStretch || bHorz) && sizeFixed.cy != 0)
+        sizeFixed.cy += -rectInside.Height();
+    return sizeFixed;
 }
 
 int CUILDockBar::DeleteAllSpliters()

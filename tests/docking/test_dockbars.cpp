@@ -146,7 +146,8 @@ TEST_F(Docking, TwoDockWindowsShareARowThroughOneBarSplitter)
     ASSERT_TRUE(pBarSplit != NULL);
     const CRect rectLayers = ScreenRect(pLayers), rectObjects = ScreenRect(pObjects);
     const CRect rectSplit = ScreenRect(pBarSplit);
-    EXPECT_EQ(rectLayers.bottom + 5, rectObjects.top);
+    // 5 for the splitter, less the 2 by which neighbours overlap their borders
+    EXPECT_EQ(rectLayers.bottom + 3, rectObjects.top);
     EXPECT_EQ(rectObjects.top, rectSplit.bottom);
     EXPECT_EQ(4, rectSplit.Height());
     EXPECT_EQ(rectLayers.Width(), rectSplit.Width());
@@ -222,24 +223,106 @@ TEST_F(Docking, DelayedHideAndShowOfADockedWindowHappenAtTheIdlePass)
 {
     CDockWnd *pFirst, *pSecond;
     DockTwoInLeftRow(pFirst, pSecond);
-    const CRect rectFirst = ScreenRect(pFirst), rectSecond = ScreenRect(pSecond);
+    const CRect rectFirst = ScreenRect(pFirst);
 
     m_pHost->ShowControlBar(pSecond, FALSE, TRUE);
     EXPECT_TRUE(pSecond->IsWindowVisible()) << "not before the idle pass";
     RunTestIdle();
     EXPECT_FALSE(pSecond->IsWindowVisible());
-    // the first takes the whole row length L; the two shared L - 10 (10 kept for the splitter
-    // between them, which is 5 long), so the second ended 5 (or 6, halves rounded down) short
+    // alone, the first takes the whole row length L from 2 pixels before the inside
+    CUILDockBar* pLeft = DockBar(AFX_IDW_DOCKBAR_LEFT);
+    CRect rectAlone = ScreenRect(pFirst);
+    pLeft->ScreenToClient(&rectAlone);
     EXPECT_EQ(rectFirst.top, ScreenRect(pFirst).top);
-    EXPECT_NEAR(rectSecond.bottom + 5, ScreenRect(pFirst).bottom, 1);
-    EXPECT_EQ(1, DockBar(AFX_IDW_DOCKBAR_LEFT)->GetSpliterCount()) << "only the row splitter";
+    EXPECT_EQ(-2, rectAlone.top);
+    EXPECT_EQ(pLeft->m_nLayoutLength - 2, rectAlone.bottom);
+    EXPECT_EQ(1, pLeft->GetSpliterCount()) << "only the row splitter";
 
     m_pHost->ShowControlBar(pSecond, TRUE, TRUE);
     EXPECT_FALSE(pSecond->IsWindowVisible());
     RunTestIdle();
     EXPECT_TRUE(pSecond->IsWindowVisible());
-    EXPECT_EQ(2, DockBar(AFX_IDW_DOCKBAR_LEFT)->GetSpliterCount());
+    EXPECT_EQ(2, pLeft->GetSpliterCount());
     EXPECT_LT(ScreenRect(pFirst).bottom, ScreenRect(pSecond).top);
+}
+
+// Fixed bars follow the framework's row arithmetic.  Three toolbars of width w and height h in the
+// top row of length L; the second and third are dropped at x positions in the dock bar's client
+// coordinates.  Hand-worked from the rules: the first stands at -2 (two pixels before the inside);
+// the next position is the previous bar's end less 2 (their borders overlap); a bar keeps a gap
+// the user left before it; a bar that would end past L is pushed back to start at L - w + 2 (not
+// before the next position); a bar whose start is L - 2 or later shows nothing and starts a row of
+// its own at -2, whose top lies h - 2 below the first row's top of -2.
+// Every position is written a + b * w.
+struct SRowCase
+{
+    const char* pszName;
+    int nL[2], nDrop2[2], nDrop3[2];
+    int nLeft2[2], nLeft3[2], nRow3;
+};
+
+TEST_F(Docking, ToolbarsInARowKeepGapsArePushedBackAndWrap)
+{
+    const SRowCase cases[] = {
+        // name                       L          drop 2      drop 3      left 2      left 3     row 3
+        { "side by side",          { 40, 3 }, { -4, 1 }, { -6, 2 },  { -4, 1 }, { -6, 2 },   0 },
+        { "gaps kept",             { 60, 3 }, { 50, 1 }, { 60, 2 },  { 50, 1 }, { 60, 2 },   0 },
+        { "the third pushed back", { 20, 3 }, { 10, 1 }, { 30, 2 },  { 10, 1 }, { 22, 2 },   0 },
+        { "the second pushed back, the third wrapped",
+                                   { 20, 2 }, { 40, 1 }, { 30, 2 },  { 22, 1 }, { -2, 0 },   1 },
+    };
+    for (const SRowCase& c : cases)
+    {
+        SCOPED_TRACE(c.pszName);
+        CTestHost* pHost = new CTestHost;     // deletes itself with its window
+        ASSERT_TRUE(pHost->Create(NULL, "Row", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(50, 50, 900, 400)));
+        pHost->EnableDocking(CBRS_ALIGN_ANY);
+        CToolBar bars[3];
+        const UINT ids[] = { 1, 2, 3, 4 };
+        for (CToolBar& bar : bars)
+        {
+            ASSERT_TRUE(bar.Create(pHost, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+            bar.SetButtons(ids, 4);
+            bar.EnableDocking(CBRS_ALIGN_ANY);
+        }
+        CUILDockBar* pTop = (CUILDockBar*)pHost->GetControlBar(AFX_IDW_DOCKBAR_TOP);
+        pHost->DockControlBar(&bars[0], AFX_IDW_DOCKBAR_TOP);
+        pHost->RecalcLayout();
+        auto inDock = [&](CWnd* p)
+        {
+            CRect rect = ScreenRect(p);
+            pTop->ScreenToClient(&rect);
+            return rect;
+        };
+        const int w = inDock(&bars[0]).Width(), h = inDock(&bars[0]).Height();
+        auto at = [w](const int n[2]) { return n[0] + n[1] * w; };
+        ASSERT_EQ(CRect(-2, -2, w - 2, h - 2), inDock(&bars[0]));
+
+        // the frame's client width is the row length
+        CRect rectWindow, rectClient;
+        pHost->GetWindowRect(&rectWindow);
+        pHost->GetClientRect(&rectClient);
+        pHost->SetWindowPos(NULL, 0, 0, at(c.nL) + rectWindow.Width() - rectClient.Width(), rectWindow.Height(),
+            SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ASSERT_EQ(at(c.nL), pTop->m_nLayoutLength);
+
+        for (int i = 1; i < 3; i++)
+        {
+            CRect rectDrop = inDock(&bars[0]);
+            rectDrop.OffsetRect(at(i == 1 ? c.nDrop2 : c.nDrop3) + 2, 0);
+            pTop->ClientToScreen(&rectDrop);
+            pHost->DockControlBar(&bars[i], AFX_IDW_DOCKBAR_TOP, &rectDrop);
+        }
+        pHost->RecalcLayout();
+        pHost->RecalcLayout();      // a second layout changes nothing
+
+        EXPECT_EQ(CRect(-2, -2, w - 2, h - 2), inDock(&bars[0]));
+        EXPECT_EQ(CRect(CPoint(at(c.nLeft2), -2), CSize(w, h)), inDock(&bars[1]));
+        EXPECT_EQ(CRect(CPoint(at(c.nLeft3), c.nRow3 == 0 ? -2 : h - 4), CSize(w, h)), inDock(&bars[2]));
+        EXPECT_EQ(c.nRow3 + 1, pTop->m_info.GetLineCount());
+        pHost->DestroyWindow();
+        PumpTestMessages(5);
+    }
 }
 
 TEST_F(Docking, RowWithAToolbarBetweenGetsSplittersAfterAndBefore)
