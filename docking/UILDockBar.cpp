@@ -433,9 +433,9 @@ CSize CUILDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 }
 
 // The framework's row layout (first bar two pixels before the inside, each next one overlapping
-// the border of the one before, a gap the user left before a bar kept, a bar past the far end
-// pushed back, a bar that would not show at all wrapped into a row of its own), with the resizable
-// bars' lengths from their shares and the splitters between them and along the rows.
+// the border of the one before, a gap the user left before a fixed bar kept, a bar past the far
+// end pushed back, a bar that would not show at all wrapped into a row of its own), with the
+// resizable bars' lengths from their shares and the splitters between them and along the rows.
 CSize CUILDockBar::CalcFixedLayoutEx(int bStretch, int bHorz, int bLayout)
 {
     if (m_bFloating)
@@ -515,8 +515,9 @@ restart:
             }
             CRect rect = makeRect(nAlong, nAcross, size);
             const CRect rectBar = RectInParent(pBar);
-            // a bar keeps a gap the user left before it
-            if (start(rectBar) > start(rect))
+            // a bar keeps a gap the user left before it; resizable bars fill their row from their
+            // shares instead (a kept gap would grow by the splitter's 5 with every resize)
+            if (!(pItem->m_dwFlags & DLI_RESIZABLE) && start(rectBar) > start(rect))
                 moveAlong(rect, start(rectBar) - start(rect));
             // past the far end: pushed back so that it ends there
             if (start(rect) + Along(size, bHorz) > m_nLayoutLength)

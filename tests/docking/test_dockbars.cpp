@@ -217,6 +217,36 @@ TEST_F(Docking, SplittersStayAboveTheBarsAndALayoutThatChangesNothingKeepsTheOrd
         EXPECT_TRUE(CWnd::FromHandlePermanent(after[i])->IsKindOf(RUNTIME_CLASS(CDockBarSpliter))) << i;
 }
 
+// Resizing the frame step by step, smaller and back, keeps a row of dock windows closed up: the
+// second starts 3 pixels after the first ends (the splitter's 5 less the 2 of overlapping borders)
+// and the row ends inside the dock bar.  Each step changes both lengths.
+TEST_F(Docking, ResizingTheFrameInStepsKeepsARowOfDockWindowsClosedUp)
+{
+    CDockWnd *pFirst, *pSecond;
+    DockTwoInLeftRow(pFirst, pSecond);
+    CUILDockBar* pLeft = DockBar(AFX_IDW_DOCKBAR_LEFT);
+    auto inDock = [&](CWnd* p)
+    {
+        CRect rect = ScreenRect(p);
+        pLeft->ScreenToClient(&rect);
+        return rect;
+    };
+    const CRect rectHost = ScreenRect(m_pHost);
+    const int steps[] = { -20, -20, -20, -20, -20, 30, 30, 30, 30, -7, 3 };
+    int nHeight = rectHost.Height();
+    for (int nStep : steps)
+    {
+        nHeight += nStep;
+        SCOPED_TRACE(nHeight);
+        m_pHost->SetWindowPos(NULL, 0, 0, rectHost.Width(), nHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const CRect rectFirst = inDock(pFirst), rectSecond = inDock(pSecond);
+        EXPECT_EQ(-2, rectFirst.top);
+        EXPECT_EQ(rectFirst.bottom + 3, rectSecond.top);
+        EXPECT_LE(rectSecond.bottom, pLeft->m_nLayoutLength);
+        EXPECT_GE(rectSecond.bottom, pLeft->m_nLayoutLength - 12);
+    }
+}
+
 // ShowControlBar with a delay hides or shows a docked window at the next idle pass, and the row
 // is shared out again then.
 TEST_F(Docking, DelayedHideAndShowOfADockedWindowHappenAtTheIdlePass)
