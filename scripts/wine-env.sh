@@ -23,6 +23,11 @@
 #  * Fonts          Without the fonts-wine files every face is mapped to DejaVu Sans (caption
 #                   buttons show letters, dialog units come out 7x13); they are copied into the
 #                   prefix's Fonts folder so the prefix does not depend on system font lookup.
+#  * AeDebug        A crashing program starts Wine's debugger (winedbg --auto), which keeps the
+#                   crashed process frozen with its windows up until ctest's timeout; those windows
+#                   then stand in the way of every later GUI test.  The prefix names a debugger
+#                   that does not exist (a missing value makes Wine start winedbg anyway), so a
+#                   crash ends the program at once and the test fails on its own.
 #  * WINEDEBUG=-all Wine's diagnostics would otherwise interleave with test output.
 #  * LC_ALL=C.UTF-8 OLE formats numbers and dates after the Unix locale; pinning it keeps
 #                   VariantChangeType and friends deterministic (en-US conventions).
@@ -109,12 +114,20 @@ wexo_wine_prime() {
     wine cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 
+# wexo_wine_prefix_stamp [DRIVER]
+# The file that marks $WINEPREFIX as made for DRIVER (null or x11).  Its number goes up whenever
+# what wexo_wine_create_prefix sets up changes, so that older prefixes are made anew.
+wexo_wine_prefix_stamp() {
+    echo "$WINEPREFIX/.wexo-prefix-2-${1:-null}"
+}
+
 # wexo_wine_create_prefix [null|x11]
 # Creates $WINEPREFIX after the project's recipe, unless it is already complete.  The stamp file
 # is written last, so an interrupted creation is redone from scratch.
 wexo_wine_create_prefix() {
     local driver=${1:-null}
-    local stamp=$WINEPREFIX/.wexo-prefix-$driver
+    local stamp
+    stamp=$(wexo_wine_prefix_stamp "$driver")
     [ -f "$stamp" ] && return 0
     echo "wine-env: creating Wine prefix $WINEPREFIX ($driver display driver)" >&2
     rm -rf "$WINEPREFIX"
@@ -132,6 +145,12 @@ wexo_wine_create_prefix() {
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /d N /f </dev/null >/dev/null 2>&1
     fi
     wine reg add 'HKCU\Software\Wine' /v Version /d win10 /f </dev/null >/dev/null 2>&1
+    # a crash ends the process at once: with Wine's debugger started on it (winedbg --auto) the
+    # crashed process stays frozen, windows up, until ctest's timeout, and those windows then
+    # stand in the way of the tests after it.  Without the value Wine starts winedbg anyway, so
+    # the value names a debugger that does not exist.
+    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger \
+        /d 'no-debugger.exe %ld %ld' /f </dev/null >/dev/null 2>&1
     local d
     for d in "$WINEPREFIX"/drive_c/users/*/{Desktop,Documents,Downloads,Music,Pictures,Videos}; do
         if [ -L "$d" ]; then
