@@ -22,6 +22,13 @@ class CUILResourceScope
 {
 public:
     CUILResourceScope() : m_hPrevious(AfxGetResourceHandle()) { AfxSetResourceHandle(g_hUILResource); }
+    // the same for another module (a host's, for resources that may live there); NULL leaves the
+    // current handle as it is
+    explicit CUILResourceScope(HINSTANCE hInst) : m_hPrevious(AfxGetResourceHandle())
+    {
+        if (hInst != NULL)
+            AfxSetResourceHandle(hInst);
+    }
     ~CUILResourceScope() { AfxSetResourceHandle(m_hPrevious); }
 
     HINSTANCE GetPreviousHandle() const { return m_hPrevious; }

@@ -18,22 +18,6 @@ struct SToolBarData
     WORD wItemCount;
     const WORD* items() const { return (const WORD*)(this + 1); }
 };
-
-// Makes a module the framework's resource handle meanwhile, so that the chain is searched from
-// there (a flyout's resources may live in the library's module or in the host's).
-class CResModuleScope
-{
-public:
-    explicit CResModuleScope(HINSTANCE hInst) : m_hPrevious(AfxGetResourceHandle())
-    {
-        if (hInst != NULL)
-            AfxSetResourceHandle(hInst);
-    }
-    ~CResModuleScope() { AfxSetResourceHandle(m_hPrevious); }
-
-private:
-    HINSTANCE m_hPrevious;
-};
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -260,7 +244,7 @@ int CToolBarEx::IsItemFromTBar(UINT nCommand, UINT nToolBar)
     CTBarInfo* pInfo = GetTBarInfo(nToolBar);
     if (pInfo != NULL)
         return pInfo->CommandToImage(nCommand) >= 0;
-    CResModuleScope scope(m_hResModule);
+    CUILResourceScope scope(m_hResModule);   // a flyout's resources may be the host's
     CTBarInfo info;
     return info.LoadToolBar(NULL, nToolBar) && info.CommandToImage(nCommand) >= 0;
 }
@@ -294,7 +278,7 @@ HICON CToolBarEx::GetFlyOutIcon(UINT nValue, UINT nCommand)
     CTBarInfo* pInfo = GetTBarInfo(nValue);
     if (pInfo != NULL)
         return pInfo->GetIcon(nCommand);
-    CResModuleScope scope(m_hResModule);
+    CUILResourceScope scope(m_hResModule);
     return GetToolBarButtonIcon(NULL, nValue, nCommand, FLYOUT_ICONSIZE, FLYOUT_MASKCOLOR);
 }
 
@@ -469,7 +453,7 @@ UINT CToolBarEx::TrackFlyOut(int nIndex)
     CPopupToolBar menu(this);
     BOOL bFilled;
     {
-        CResModuleScope scope(m_hResModule);
+        CUILResourceScope scope(m_hResModule);
         CTBarInfo* pInfo = GetTBarInfo(nValue);
         bFilled = pInfo != NULL ? menu.AppendFromTBarInfo(pInfo, FLYOUT_ICONSIZE, 0)
                                 : menu.AppendFromToolBar(nValue, FLYOUT_ICONSIZE, 0);

@@ -41,41 +41,6 @@ CDrawingMenuHook s_drawingHook;
 // The menus scene: the real context menu is opened and tracked, but its loop cannot outlast the
 // scene's set-up, after which the screenshot is taken; its kept pixels stand in for it.
 CScenePicture s_picture;
-
-// What the timer inside the menu's loop does, tick by tick: select the "Grid" entry (two steps
-// down), let it paint, keep the pixels, close the menu.
-struct SMenuCapture
-{
-    int nTick;
-    BOOL bCaptured;
-};
-SMenuCapture s_capture;
-
-void CALLBACK OnCaptureTimer(HWND, UINT, UINT_PTR nIDEvent, DWORD)
-{
-    HWND hMenuWnd = ::FindWindowA("#32768", NULL);
-    s_capture.nTick++;
-    if (hMenuWnd == NULL || !::IsWindowVisible(hMenuWnd))
-    {
-        if (s_capture.nTick > 50)
-        {
-            ::KillTimer(NULL, nIDEvent);
-            ::EndMenu();
-        }
-        return;
-    }
-    if (s_capture.nTick <= 2)
-    {
-        ::PostMessageA(hMenuWnd, WM_KEYDOWN, VK_DOWN, 0);
-        return;
-    }
-    if (s_capture.nTick < 5)
-        return;
-
-    ::KillTimer(NULL, nIDEvent);
-    s_capture.bCaptured = s_picture.Grab(hMenuWnd);
-    ::EndMenu();
-}
 }
 
 BOOL InstallDrawingMenus(CMainFrame* pFrame)
@@ -104,16 +69,13 @@ BOOL SceneMenus(CMainFrame* pFrame)
 {
     CRect rect;
     pFrame->GetDrawingView().GetWindowRect(&rect);
-    s_capture.nTick = 0;
-    s_capture.bCaptured = FALSE;
-    const UINT_PTR nTimer = ::SetTimer(NULL, 0, 60, OnCaptureTimer);
-    if (nTimer == 0)
-        return FALSE;
-    ShowDrawingMenu(pFrame, CPoint(rect.left + 160, rect.top + 60));
-    // the timer ends itself inside the loop; should the menu not have opened, it goes here
-    ::KillTimer(NULL, nTimer);
+    // "Grid" is two steps down; two more ticks let it paint
+    const BOOL bCaptured = CaptureMenuLoop([&] { ShowDrawingMenu(pFrame, CPoint(rect.left + 160, rect.top + 60)); },
+        [](HWND, int nTick) { return nTick >= 5; },
+        [](HWND hMenuWnd) { return s_picture.Grab(hMenuWnd); },
+        50);
     pFrame->SetMessageText("Right-click the drawing for its menu");
-    return s_capture.bCaptured && s_picture.Show(pFrame);
+    return bCaptured && s_picture.Show(pFrame);
 }
 
 void HideMenusScene()

@@ -50,3 +50,57 @@ void CScenePicture::OnPaint()
     dc.BitBlt(0, 0, m_rect.Width(), m_rect.Height(), &dcMem, 0, 0, SRCCOPY);
     dcMem.SelectObject(pOld);
 }
+
+/////////////////////////////////////////////////////////////////////////////
+// Capturing a menu inside its loop
+
+namespace
+{
+// a thread timer has no context of its own: the one capture running keeps its state here
+struct SMenuCapture
+{
+    const std::function<BOOL(HWND, int)>* pfnReady;
+    const std::function<BOOL(HWND)>* pfnGrab;
+    int nMaxTicks;
+    int nTick;
+    BOOL bCaptured;
+};
+SMenuCapture s_capture;
+
+void CALLBACK OnCaptureTimer(HWND, UINT, UINT_PTR nIDEvent, DWORD)
+{
+    HWND hMenuWnd = ::FindWindowA("#32768", NULL);
+    s_capture.nTick++;
+    if (s_capture.nTick > s_capture.nMaxTicks)
+    {
+        ::KillTimer(NULL, nIDEvent);
+        ::EndMenu();
+        return;
+    }
+    if (hMenuWnd == NULL || !::IsWindowVisible(hMenuWnd))
+        return;
+    if (s_capture.nTick <= 2)
+    {
+        ::PostMessageA(hMenuWnd, WM_KEYDOWN, VK_DOWN, 0);
+        return;
+    }
+    if (!(*s_capture.pfnReady)(hMenuWnd, s_capture.nTick))
+        return;
+    ::KillTimer(NULL, nIDEvent);
+    s_capture.bCaptured = (*s_capture.pfnGrab)(hMenuWnd);
+    ::EndMenu();
+}
+}
+
+BOOL CaptureMenuLoop(const std::function<void()>& fnOpen, const std::function<BOOL(HWND, int)>& fnReady,
+    const std::function<BOOL(HWND)>& fnGrab, int nMaxTicks)
+{
+    s_capture = { &fnReady, &fnGrab, nMaxTicks, 0, FALSE };
+    const UINT_PTR nTimer = ::SetTimer(NULL, 0, 60, OnCaptureTimer);
+    if (nTimer == 0)
+        return FALSE;
+    fnOpen();
+    // the timer ends itself inside the loop; should the menu not have opened, it goes here
+    ::KillTimer(NULL, nTimer);
+    return s_capture.bCaptured;
+}

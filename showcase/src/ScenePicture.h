@@ -6,6 +6,7 @@
 #pragma once
 
 #include <afxwin.h>
+#include <functional>
 
 class CScenePicture : public CWnd
 {
@@ -23,3 +24,10 @@ protected:
     afx_msg void OnPaint();
     DECLARE_MESSAGE_MAP()
 };
+
+// Runs a menu's loop (fnOpen returns when it ends) with a timer ticking inside it every 60 ms:
+// the first two ticks step the selection two entries down; from then on, once fnReady (menu
+// window, tick) says so, fnGrab (menu window) keeps the pixels and the menu closes.  After
+// nMaxTicks the menu closes unkept.  Returns what fnGrab returned (FALSE when it never ran).
+BOOL CaptureMenuLoop(const std::function<void()>& fnOpen, const std::function<BOOL(HWND, int)>& fnReady,
+    const std::function<BOOL(HWND)>& fnGrab, int nMaxTicks);
